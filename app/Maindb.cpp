@@ -1,5 +1,7 @@
 #include "app/Maindb.h"
 
+#include "radio/Catalogue.h"
+
 #include <utility>
 
 TfMaindb::TfMaindb(std::string appDir) {
@@ -7,4 +9,6 @@ TfMaindb::TfMaindb(std::string appDir) {
     All.TestOnline = false;
     All.NewPasswordEnabled = false;
     All.CurrentChannel = 1;
+    FillBandTable(Bands);
+    RegisterModels(Models, All);
 }

@@ -1,14 +1,25 @@
 #pragma once
 
 #include "app/TALL.h"
+#include "lang/Language.h"
+#include "radio/FrqList.h"
+#include "radio/MacList.h"
 
 #include <string>
 
-// The data module: owns the objects that live for the whole run. Tests build
-// their own with a temporary AppDir; there are no globals.
+// The data module: owns the objects that live for the whole run, created in
+// member order: the model catalogue, the application state, the band table and
+// the message texts. Tests build their own with a temporary AppDir; there are
+// no globals.
 class TfMaindb {
 public:
     explicit TfMaindb(std::string appDir);
 
+    TfMaindb(const TfMaindb&) = delete;
+    TfMaindb& operator=(const TfMaindb&) = delete;
+
+    TMacList Models;
     TALL All;
+    TFrqList Bands;
+    TLanguage Language;
 };

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "radio/RadioImage.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 
 struct TMacType;
-
-inline constexpr std::size_t ImageSize = 448;
-using ImageBytes = std::array<std::uint8_t, ImageSize>;
 
 // The application state: one object for the whole run, shared by every window
 // and engine. A plain holder; the operations on it live with the code that

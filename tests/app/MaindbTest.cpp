@@ -2,10 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(Maindb, StartValues) {
     TfMaindb db("/tmp/kx40/");
-    EXPECT_EQ(db.All.AppDir, "/tmp/kx40/");
-    EXPECT_EQ(db.All.CurrentChannel, 1);
-    EXPECT_EQ(db.All.LanguageName, "Chinese");
-    EXPECT_FALSE(db.All.Modified);
+    const TALL& all = db.All;
+    EXPECT_EQ(all.AppDir, "/tmp/kx40/");
+    EXPECT_EQ(all.LanguageName, "Chinese");
+    EXPECT_EQ(all.LanguageIndex, 0);
+    EXPECT_EQ(all.ComPort, "Com1");
+    EXPECT_EQ(all.HelpName, "VQ");
+    EXPECT_EQ(all.PicId, 1);
+    EXPECT_EQ(all.FileDate, "");
+    EXPECT_FALSE(all.Modified);
+
+    // Set by the model registration.
+    EXPECT_EQ(all.AppTitle, "KX-40");
+    EXPECT_EQ(all.CurrentChannel, 1);
+    EXPECT_EQ(all.FineStep, 625);
+    EXPECT_EQ(all.CoarseStep, 500);
+    EXPECT_TRUE(all.TestOnline);
+    EXPECT_FALSE(all.SerialEditable);
+    EXPECT_FALSE(all.NewPasswordEnabled);
+
+    EXPECT_EQ(db.Bands.Count(), 14);
+    EXPECT_EQ(db.Models.Count(), 1);
+    // No model is current until the main window first shows.
+    EXPECT_EQ(all.CurrentModel, nullptr);
+    EXPECT_TRUE(std::all_of(all.Image.begin(), all.Image.end(), [](auto b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::all_of(all.TestCode.begin(), all.TestCode.end(), [](auto b) { return b == 0; }));
 }

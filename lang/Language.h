@@ -1,0 +1,4 @@
+#pragma once
+
+// The message texts of the current language.
+struct TLanguage {};
