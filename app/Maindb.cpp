@@ -12,3 +12,18 @@ TfMaindb::TfMaindb(std::string appDir) {
     FillBandTable(Bands);
     RegisterModels(Models, All);
 }
+
+Result<void> TfMaindb::CompleteStartup(const ImageDateTime& now) {
+    if (auto applied = ApplyModel(All, Models, Bands, 0, false); !applied) {
+        return applied.error();
+    }
+    ResetImage(All, Bands, now);
+    const auto range = ParseBandRange(All.BandText);
+    if (!range) {
+        return range.error();
+    }
+    All.BandLow = range->Low;
+    All.BandHigh = range->High;
+    All.Modified = false;
+    return {};
+}

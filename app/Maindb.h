@@ -4,6 +4,8 @@
 #include "lang/Language.h"
 #include "radio/FrqList.h"
 #include "radio/MacList.h"
+#include "radio/RadioImage.h"
+#include "radio/Result.h"
 
 #include <string>
 
@@ -17,6 +19,11 @@ public:
 
     TfMaindb(const TfMaindb&) = delete;
     TfMaindb& operator=(const TfMaindb&) = delete;
+
+    // The part of the main window's first show that needs no window: the first
+    // model with its default band, a fresh image written at `now`, the band
+    // edges, and no unsaved changes.
+    Result<void> CompleteStartup(const ImageDateTime& now);
 
     TMacList Models;
     TALL All;

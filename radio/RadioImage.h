@@ -60,6 +60,9 @@ public:
     static constexpr std::size_t RadioBase = RadioWindow.Offset;
     static constexpr std::size_t ToRadioAddress(std::size_t offset) { return offset - RadioBase; }
     static constexpr std::size_t ToImageOffset(std::size_t address) { return address + RadioBase; }
+    // The radio moves its memory in blocks of this size, addresses 0x000..0x168.
+    static constexpr std::size_t BlockSize = 8;
+    static constexpr std::size_t BlockCount = RadioWindow.Size / BlockSize;
     // What a data file carries after its header.
     static constexpr ImageRegion FileBody{16, 432};
 

@@ -33,3 +33,26 @@ TEST(Maindb, StartValues) {
     EXPECT_TRUE(
         std::all_of(all.TestCode.begin(), all.TestCode.end(), [](auto b) { return b == 0; }));
 }
+
+TEST(Maindb, FirstStartGivesAFreshImageOfTheFirstModel) {
+    TfMaindb db("/tmp/kx40/");
+    db.All.Modified = true;
+    ASSERT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value());
+    const TALL& all = db.All;
+    EXPECT_EQ(all.CurrentModel, db.Models.Items(0));
+    EXPECT_EQ(all.ModelName, "KX-40(UHF)");
+    EXPECT_EQ(all.ChannelCount, 16);
+    EXPECT_EQ(all.BandText, "400 - 470MHz");
+    EXPECT_EQ(all.BandLow, 400.0);
+    EXPECT_EQ(all.BandHigh, 470.0);
+    EXPECT_FALSE(all.Modified);
+
+    const RadioImage image(db.All.Image);
+    EXPECT_EQ(image.Byte(RadioImage::IdentMark), 0x50);
+    EXPECT_EQ(image.Text(RadioImage::IdentModelCode), "WZRE");
+    EXPECT_EQ(image.Byte(RadioImage::IdentBandCode), 247);
+    EXPECT_EQ(image.Byte(RadioImage::VoxGainLevel), 5);
+    EXPECT_EQ(image.Byte(RadioImage::ChannelOffset(1)), 0xFF);
+    const auto fileTail = image.Bytes(RadioImage::FileTail);
+    EXPECT_TRUE(std::all_of(fileTail.begin(), fileTail.end(), [](auto b) { return b == 0; }));
+}
