@@ -1,5 +1,6 @@
 #include "app/Maindb.h"
 
+#include "lang/SysInfo.h"
 #include "radio/Catalogue.h"
 
 #include <utility>
@@ -11,6 +12,8 @@ TfMaindb::TfMaindb(std::string appDir) {
     All.CurrentChannel = 1;
     FillBandTable(Bands);
     RegisterModels(Models, All);
+    LoadSysInfo(All);
+    LoadLanguage(Language, All.AppDir, All.LanguageName);
 }
 
 Result<void> TfMaindb::CompleteStartup(const ImageDateTime& now) {

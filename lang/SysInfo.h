@@ -1,7 +1,7 @@
 #pragma once
 
-#include "radio/Result.h"
 #include "lang/IniFile.h"
+#include "radio/Result.h"
 
 #include <cstdint>
 #include <optional>

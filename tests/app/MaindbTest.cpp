@@ -1,13 +1,16 @@
 #include "app/Maindb.h"
 
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 TEST(Maindb, StartValues) {
-    TfMaindb db("/tmp/kx40/");
+    TempDir tmp; // no settings file: the start values stay
+    TfMaindb db(tmp.Dir());
     const TALL& all = db.All;
-    EXPECT_EQ(all.AppDir, "/tmp/kx40/");
+    EXPECT_EQ(all.AppDir, tmp.Dir());
     EXPECT_EQ(all.LanguageName, "Chinese");
     EXPECT_EQ(all.LanguageIndex, 0);
     EXPECT_EQ(all.ComPort, "Com1");
@@ -35,7 +38,8 @@ TEST(Maindb, StartValues) {
 }
 
 TEST(Maindb, FirstStartGivesAFreshImageOfTheFirstModel) {
-    TfMaindb db("/tmp/kx40/");
+    TempDir tmp;
+    TfMaindb db(tmp.Dir());
     db.All.Modified = true;
     ASSERT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value());
     const TALL& all = db.All;
@@ -55,4 +59,22 @@ TEST(Maindb, FirstStartGivesAFreshImageOfTheFirstModel) {
     EXPECT_EQ(image.Byte(RadioImage::ChannelOffset(1)), 0xFF);
     const auto fileTail = image.Bytes(RadioImage::FileTail);
     EXPECT_TRUE(std::all_of(fileTail.begin(), fileTail.end(), [](auto b) { return b == 0; }));
+}
+
+TEST(Maindb, ReadsTheSettingsThenTheTextsOfTheirLanguage) {
+    TempDir tmp;
+    tmp.Write("SysInfo.Ini", "[SysInfo]\nCom=COM4\nDefaultLanguage=1\nPicID=7\n");
+    tmp.Write("English.Ini", "[Language]\nComError=Check the cable.\n");
+    TfMaindb db(tmp.Dir());
+    EXPECT_EQ(db.All.ComPort, "COM4");
+    EXPECT_EQ(db.All.LanguageName, "English");
+    EXPECT_EQ(db.All.PicId, 8);
+    EXPECT_EQ(db.Language.ComError, "Check the cable.");
+    EXPECT_EQ(db.Language.Confirmation, TLanguage{}.Confirmation);
+
+    // A language whose file is missing keeps the built-in texts.
+    tmp.Write("SysInfo.Ini", "[SysInfo]\nLanguage=Chinese|English|French\nDefaultLanguage=2\n");
+    TfMaindb french(tmp.Dir());
+    EXPECT_EQ(french.All.LanguageName, "French");
+    EXPECT_EQ(french.Language.ComError, TLanguage{}.ComError);
 }
