@@ -49,7 +49,7 @@ IniFile OpenSysInfo(const std::string& appDir) {
     return OpenSysInfo(appDir, ::access(appDir.c_str(), W_OK) == 0, UserConfigHome());
 }
 
-std::optional<std::int32_t> ParseDecimal(std::string_view text) {
+std::optional<std::int32_t> ParseInt32(std::string_view text) {
     if (text.starts_with('+')) {
         text.remove_prefix(1);
         if (text.starts_with('-')) {
@@ -79,10 +79,10 @@ void LoadSysInfo(TALL& all) {
     all.ComPort = ini.ReadString(SysInfoSection, "Com", "Com1");
     all.HelpName = ini.ReadString(SysInfoSection, "Help", "VQ");
     all.LanguageIndex =
-        ParseDecimal(ini.ReadString(SysInfoSection, "DefaultLanguage", "0")).value_or(0);
+        ParseInt32(ini.ReadString(SysInfoSection, "DefaultLanguage", "0")).value_or(0);
     // PicId is the stored number plus one; a number at the top of the range has no
     // successor and counts as no number.
-    const auto pic = ParseDecimal(ini.ReadString(SysInfoSection, "PicID", "0"));
+    const auto pic = ParseInt32(ini.ReadString(SysInfoSection, "PicID", "0"));
     all.PicId = pic && *pic < std::numeric_limits<std::int32_t>::max() ? *pic + 1 : 1;
     const auto names = SplitList(ini.ReadString(SysInfoSection, "Language", DefaultLanguageList));
     all.LanguageName = all.LanguageIndex >= 0 && std::size_t(all.LanguageIndex) < names.size()

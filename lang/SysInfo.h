@@ -49,4 +49,4 @@ void ReadLanguageLists(const TALL& all, std::vector<std::string>& display,
 std::vector<std::string> SplitList(std::string_view list);
 
 // A whole value of optional sign and decimal digits that fits 32 bits.
-std::optional<std::int32_t> ParseDecimal(std::string_view text);
+std::optional<std::int32_t> ParseInt32(std::string_view text);
