@@ -20,7 +20,7 @@ Result<FreqBytes> FreqToBcd(std::string_view text) {
     if (text.empty()) {
         return FreqBytes{0xFF, 0xFF, 0xFF, 0xFF};
     }
-    const auto mhz = ParseDecimal(text);
+    const auto mhz = ParseDecimalNumber(text);
     if (!mhz) {
         return Error{"\"" + std::string(text) + "\" is not a frequency."};
     }

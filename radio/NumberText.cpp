@@ -15,7 +15,7 @@ std::string_view Trimmed(std::string_view text) {
 
 } // namespace
 
-std::optional<double> ParseDecimal(std::string_view text) {
+std::optional<double> ParseDecimalNumber(std::string_view text) {
     text = Trimmed(text);
     if (text.starts_with('+')) {
         text.remove_prefix(1);

@@ -10,7 +10,7 @@
 
 // A decimal number such as "446.00625", "-3" or "1e2", with optional spaces
 // around it. Nothing else may follow; infinities and NaN are refused.
-std::optional<double> ParseDecimal(std::string_view text);
+std::optional<double> ParseDecimalNumber(std::string_view text);
 
 // A non-empty run of the digits 0-9, read as a decimal integer.
 std::optional<std::uint32_t> ParseDigits(std::string_view text);

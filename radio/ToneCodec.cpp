@@ -45,7 +45,7 @@ Result<ToneBytes> ToneToBytes(std::string_view text) {
                          static_cast<std::uint8_t>((inverted ? DcsInverted : DcsNormal) << 4 |
                                                    OctalDigit(text[1]))};
     }
-    const auto hz = ParseDecimal(text);
+    const auto hz = ParseDecimalNumber(text);
     if (!hz) {
         return Error{"\"" + std::string(text) + "\" is not a tone."};
     }
@@ -82,7 +82,7 @@ std::string NormalizeTone(std::string_view text) {
         return {};
     }
     if (text[0] >= '0' && text[0] <= '9') {
-        const auto hz = ParseDecimal(text);
+        const auto hz = ParseDecimalNumber(text);
         const double held = hz ? std::clamp(*hz, MinTypedHz, MaxTypedHz) : MaxTypedHz;
         return TenthsText(static_cast<unsigned>(std::lround(held * 10)));
     }
