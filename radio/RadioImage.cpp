@@ -7,25 +7,31 @@
 #include <ctime>
 #include <stdexcept>
 
-std::span<std::uint8_t> RadioImage::Bytes(ImageRegion region) {
-    if (region.End() > bytes_.size()) {
+namespace {
+
+void CheckRegion(ImageRegion region) {
+    if (region.End() > ImageSize) {
         throw std::out_of_range("image region outside the image");
     }
-    return std::span<std::uint8_t>(bytes_).subspan(region.Offset, region.Size);
 }
 
-std::span<const std::uint8_t> RadioImage::Bytes(ImageRegion region) const {
-    if (region.End() > bytes_.size()) {
-        throw std::out_of_range("image region outside the image");
-    }
-    return std::span<const std::uint8_t>(bytes_).subspan(region.Offset, region.Size);
+} // namespace
+
+std::span<const std::uint8_t> RadioImageView::Bytes(ImageRegion region) const {
+    CheckRegion(region);
+    return std::span<const std::uint8_t>(*bytes_).subspan(region.Offset, region.Size);
+}
+
+std::span<std::uint8_t> RadioImage::Bytes(ImageRegion region) {
+    CheckRegion(region);
+    return std::span<std::uint8_t>(*bytes_).subspan(region.Offset, region.Size);
 }
 
 void RadioImage::Fill(ImageRegion region, std::uint8_t value) {
     std::ranges::fill(Bytes(region), value);
 }
 
-std::string RadioImage::Text(ImageRegion region) const {
+std::string RadioImageView::Text(ImageRegion region) const {
     const auto bytes = Bytes(region);
     return std::string(bytes.begin(), bytes.end());
 }
@@ -37,7 +43,7 @@ void RadioImage::SetText(ImageRegion region, std::string_view text) {
     }
 }
 
-bool RadioImage::ChannelFlagBit(int n, ChannelFlag flag) const {
+bool RadioImageView::ChannelFlagBit(int n, ChannelFlag flag) const {
     return (Channel(n)[Record::ChannelFlags] >> static_cast<unsigned>(flag) & 1U) != 0;
 }
 
@@ -47,7 +53,7 @@ void RadioImage::SetChannelFlagBit(int n, ChannelFlag flag, bool set) {
     flags = static_cast<std::uint8_t>(set ? flags | mask : flags & ~mask);
 }
 
-ImageDateTime RadioImage::WriteTimeValue() const {
+ImageDateTime RadioImageView::WriteTimeValue() const {
     const auto b = Bytes(WriteTime);
     return {b[0] | b[1] << 8, b[2], b[3], b[4], b[5], b[6]};
 }

@@ -31,9 +31,10 @@ struct ImageDateTime {
     int Second = 0;
 };
 
-// The one description of the 448-byte radio image and a typed view over it.
-// Offsets are image offsets; the radio sees 16..383 as addresses 0x000..0x16F.
-class RadioImage {
+// The one description of the 448-byte radio image and a read-only typed view
+// over it. Offsets are image offsets; the radio sees 16..383 as addresses
+// 0x000..0x16F.
+class RadioImageView {
 public:
     // Regions, in image order.
     static constexpr ImageRegion Password{0, 8};
@@ -123,30 +124,41 @@ public:
         TxTimeOut = 323,
     };
 
-    explicit RadioImage(ImageBytes& bytes) : bytes_(bytes) {}
+    explicit RadioImageView(const ImageBytes& bytes) : bytes_(&bytes) {}
 
-    std::uint8_t Byte(std::size_t offset) const { return bytes_.at(offset); }
-    void SetByte(std::size_t offset, std::uint8_t value) { bytes_.at(offset) = value; }
-
-    std::span<std::uint8_t> Bytes(ImageRegion region);
+    std::uint8_t Byte(std::size_t offset) const { return bytes_->at(offset); }
+    // Throws std::out_of_range for a region past the image: a programming
+    // error, never a matter of input.
     std::span<const std::uint8_t> Bytes(ImageRegion region) const;
-    void Fill(ImageRegion region, std::uint8_t value);
-
-    // Character fields: the bytes as they are, and a writer that pads with
-    // spaces and cuts at the field width.
+    // A character field with its bytes as they are.
     std::string Text(ImageRegion region) const;
-    void SetText(ImageRegion region, std::string_view text);
-
-    std::span<std::uint8_t> Channel(int n) { return Bytes(ChannelRecord(n)); }
     std::span<const std::uint8_t> Channel(int n) const { return Bytes(ChannelRecord(n)); }
     bool ChannelFlagBit(int n, ChannelFlag flag) const;
-    void SetChannelFlagBit(int n, ChannelFlag flag, bool set);
-
     ImageDateTime WriteTimeValue() const;
+
+private:
+    const ImageBytes* bytes_;
+};
+
+// The same view with write access.
+class RadioImage : public RadioImageView {
+public:
+    explicit RadioImage(ImageBytes& bytes) : RadioImageView(bytes), bytes_(&bytes) {}
+
+    using RadioImageView::Bytes;
+    using RadioImageView::Channel;
+
+    void SetByte(std::size_t offset, std::uint8_t value) { bytes_->at(offset) = value; }
+    std::span<std::uint8_t> Bytes(ImageRegion region);
+    void Fill(ImageRegion region, std::uint8_t value);
+    // Pads with spaces and cuts at the field width.
+    void SetText(ImageRegion region, std::string_view text);
+    std::span<std::uint8_t> Channel(int n) { return Bytes(ChannelRecord(n)); }
+    void SetChannelFlagBit(int n, ChannelFlag flag, bool set);
     void SetWriteTime(const ImageDateTime& time);
 
 private:
-    ImageBytes& bytes_;
+    ImageBytes* bytes_;
 };
 
 // The local date and time now, to the second.

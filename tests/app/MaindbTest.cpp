@@ -51,7 +51,7 @@ TEST(Maindb, FirstStartGivesAFreshImageOfTheFirstModel) {
     EXPECT_EQ(all.BandHigh, 470.0);
     EXPECT_FALSE(all.Modified);
 
-    const RadioImage image(db.All.Image);
+    const RadioImageView image(db.All.Image);
     EXPECT_EQ(image.Byte(RadioImage::IdentMark), 0x50);
     EXPECT_EQ(image.Text(RadioImage::IdentModelCode), "WZRE");
     EXPECT_EQ(image.Byte(RadioImage::IdentBandCode), 247);
