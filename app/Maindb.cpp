@@ -16,7 +16,7 @@ TfMaindb::TfMaindb(std::string appDir) {
     LoadLanguage(Language, All.AppDir, All.LanguageName);
 }
 
-Result<void> TfMaindb::CompleteStartup(const ImageDateTime& now) {
+Result<void> TfMaindb::CompleteStartup(const DateTimeBytes& now) {
     if (auto applied = ApplyModel(All, Models, Bands, 0, false); !applied) {
         return applied.error();
     }

@@ -23,7 +23,7 @@ public:
     // The part of the main window's first show that needs no window: the first
     // model with its default band, a fresh image written at `now`, the band
     // edges, and no unsaved changes.
-    Result<void> CompleteStartup(const ImageDateTime& now);
+    Result<void> CompleteStartup(const DateTimeBytes& now);
 
     TMacList Models;
     TALL All;

@@ -1,7 +1,8 @@
 #include "radio/FrqList.h"
 
-#include <charconv>
-#include <cmath>
+#include "radio/NumberText.h"
+
+#include <optional>
 #include <utility>
 
 void TFrqList::Add(std::string text, std::uint8_t code) {
@@ -43,38 +44,17 @@ void FillBandTable(TFrqList& bands) {
     bands.Add("470 - 650MHz", 0xF6);
 }
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-// The whole text as a finite decimal number, or nothing.
-bool ReadDecimal(std::string_view text, double& value) {
-    text = Trimmed(text);
-    if (text.empty()) {
-        return false;
-    }
-    const auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
-
-} // namespace
-
 Result<BandRange> ParseBandRange(std::string_view text) {
     const auto dash = text.find('-');
     const auto unit = text.find("MHz", dash == std::string_view::npos ? 0 : dash + 1);
-    BandRange range{};
-    if (dash == std::string_view::npos || unit == std::string_view::npos ||
-        !ReadDecimal(text.substr(0, dash), range.Low) ||
-        !ReadDecimal(text.substr(dash + 1, unit - dash - 1), range.High)) {
+    std::optional<double> low;
+    std::optional<double> high;
+    if (dash != std::string_view::npos && unit != std::string_view::npos) {
+        low = ParseDecimal(text.substr(0, dash));
+        high = ParseDecimal(text.substr(dash + 1, unit - dash - 1));
+    }
+    if (!low || !high) {
         return Error{"\"" + std::string(text) + "\" is not a band of the form \"400 - 470MHz\"."};
     }
-    return range;
+    return BandRange{*low, *high};
 }

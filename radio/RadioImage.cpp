@@ -2,9 +2,9 @@
 
 #include "app/TALL.h"
 #include "radio/FrqList.h"
+#include "radio/RangeGuard.h"
 
 #include <algorithm>
-#include <ctime>
 #include <stdexcept>
 
 namespace {
@@ -53,31 +53,6 @@ void RadioImage::SetChannelFlagBit(int n, ChannelFlag flag, bool set) {
     flags = static_cast<std::uint8_t>(set ? flags | mask : flags & ~mask);
 }
 
-ImageDateTime RadioImageView::WriteTimeValue() const {
-    const auto b = Bytes(WriteTime);
-    return {b[0] | b[1] << 8, b[2], b[3], b[4], b[5], b[6]};
-}
-
-void RadioImage::SetWriteTime(const ImageDateTime& time) {
-    auto b = Bytes(WriteTime);
-    const auto byte = [](int v) { return static_cast<std::uint8_t>(v & 0xFF); };
-    b[0] = byte(time.Year);
-    b[1] = byte(time.Year >> 8);
-    b[2] = byte(time.Month);
-    b[3] = byte(time.Day);
-    b[4] = byte(time.Hour);
-    b[5] = byte(time.Minute);
-    b[6] = byte(time.Second);
-}
-
-ImageDateTime CurrentLocalTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
-}
-
 namespace {
 
 // The settings a new radio starts with, from VoiceSwitch to TxTimeOut.
@@ -111,13 +86,13 @@ constexpr std::uint8_t ShapeHigh = 2;
 
 } // namespace
 
-void ResetImage(TALL& all, const TFrqList& bands, const ImageDateTime& now) {
+void ResetImage(TALL& all, const TFrqList& bands, const DateTimeBytes& now) {
     RadioImage image(all.Image);
     image.Fill({0, RadioImage::FileTail.Offset}, RadioImage::Empty);
     all.NewPasswordEnabled = false;
     std::ranges::copy(NewSettings, image.Bytes(RadioImage::SettingsBlock).begin());
     StampIdent(all, bands);
-    image.SetWriteTime(now);
+    std::ranges::copy(now, image.Field<RadioImage::WriteTime>().begin());
 }
 
 void StampIdent(TALL& all, const TFrqList& bands) {
@@ -140,9 +115,8 @@ void SanitizeImage(TALL& all, const TFrqList& bands) {
         RadioImage::SignalShape,
         static_cast<std::uint8_t>((tx > ShapeHigh ? 0 : tx) << 4 | (rx > ShapeHigh ? 0 : rx)));
     for (const RangeRule& rule : RangeRules) {
-        if (image.Byte(rule.Field) > rule.High) {
-            image.SetByte(rule.Field, rule.Default);
-        }
+        image.SetByte(rule.Field,
+                      RangeOrDefault(image.Byte(rule.Field), 0, rule.High, rule.Default));
     }
     image.SetByte(RadioImage::IdentBandCode, bands.CodeOf(all.BandText));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "radio/DateTimeCodec.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -18,17 +20,6 @@ struct ImageRegion {
     std::size_t Offset;
     std::size_t Size;
     constexpr std::size_t End() const { return Offset + Size; }
-};
-
-// Date and time as the image stores it in WriteTime: the year little-endian,
-// then one plain binary byte per field.
-struct ImageDateTime {
-    int Year = 0;
-    int Month = 0;
-    int Day = 0;
-    int Hour = 0;
-    int Minute = 0;
-    int Second = 0;
 };
 
 // The one description of the 448-byte radio image and a read-only typed view
@@ -134,7 +125,12 @@ public:
     std::string Text(ImageRegion region) const;
     std::span<const std::uint8_t> Channel(int n) const { return Bytes(ChannelRecord(n)); }
     bool ChannelFlagBit(int n, ChannelFlag flag) const;
-    ImageDateTime WriteTimeValue() const;
+
+    // A field of fixed width, checked at compile time; the codecs take these.
+    template <ImageRegion R> std::span<const std::uint8_t, R.Size> Field() const {
+        static_assert(R.End() <= ImageSize);
+        return std::span<const std::uint8_t, R.Size>(bytes_->data() + R.Offset, R.Size);
+    }
 
 private:
     const ImageBytes* bytes_;
@@ -155,18 +151,20 @@ public:
     void SetText(ImageRegion region, std::string_view text);
     std::span<std::uint8_t> Channel(int n) { return Bytes(ChannelRecord(n)); }
     void SetChannelFlagBit(int n, ChannelFlag flag, bool set);
-    void SetWriteTime(const ImageDateTime& time);
+
+    using RadioImageView::Field;
+    template <ImageRegion R> std::span<std::uint8_t, R.Size> Field() {
+        static_assert(R.End() <= ImageSize);
+        return std::span<std::uint8_t, R.Size>(bytes_->data() + R.Offset, R.Size);
+    }
 
 private:
     ImageBytes* bytes_;
 };
 
-// The local date and time now, to the second.
-ImageDateTime CurrentLocalTime();
-
 // Fills the image with the defaults of a new radio, stamped with the current
-// model and band and with `now` as the write time. Bytes 432..447 are kept.
-void ResetImage(TALL& all, const TFrqList& bands, const ImageDateTime& now);
+// model and band and with `now` (date-time codec bytes) as the write time. Bytes 432..447 are kept.
+void ResetImage(TALL& all, const TFrqList& bands, const DateTimeBytes& now);
 
 // Writes the identity block from the current model code and band.
 void StampIdent(TALL& all, const TFrqList& bands);

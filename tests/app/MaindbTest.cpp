@@ -41,7 +41,7 @@ TEST(Maindb, FirstStartGivesAFreshImageOfTheFirstModel) {
     TempDir tmp;
     TfMaindb db(tmp.Dir());
     db.All.Modified = true;
-    ASSERT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value());
+    ASSERT_TRUE(db.CompleteStartup({0xEA, 0x07, 0x0C, 0x09, 0x08, 0x26, 0x0A}).has_value());
     const TALL& all = db.All;
     EXPECT_EQ(all.CurrentModel, db.Models.Items(0));
     EXPECT_EQ(all.ModelName, "KX-40(UHF)");

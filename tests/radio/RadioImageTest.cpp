@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr ImageDateTime Written{2026, 12, 9, 8, 38, 10};
+constexpr DateTimeBytes Written{0xEA, 0x07, 0x0C, 0x09, 0x08, 0x26, 0x0A};
 
 // The first offset where the images differ, or ImageSize.
 std::size_t FirstDifference(const ImageBytes& a, const ImageBytes& b) {
@@ -68,13 +68,9 @@ TEST_F(ImageTest, TypedAccessorsTouchOnlyTheirBytes) {
     image.SetChannelFlagBit(3, RadioImage::ChannelFlag::Narrow, true);
     EXPECT_EQ(db.All.Image[RadioImage::ChannelOffset(3) + 12], 0xFF);
 
-    image.SetWriteTime(Written);
-    const auto stamp = image.Bytes(RadioImage::WriteTime);
-    EXPECT_EQ(std::vector<std::uint8_t>(stamp.begin(), stamp.end()),
-              (std::vector<std::uint8_t>{0xEA, 0x07, 0x0C, 0x09, 0x08, 0x26, 0x0A}));
-    const ImageDateTime back = image.WriteTimeValue();
-    EXPECT_EQ(back.Year, 2026);
-    EXPECT_EQ(back.Second, 10);
+    std::ranges::copy(Written, image.Field<RadioImage::WriteTime>().begin());
+    EXPECT_EQ(BytesToDateTime(image.Field<RadioImage::WriteTime>()), "2026-12-09 08:38:10");
+    EXPECT_EQ(image.Field<RadioImage::WriteTime>().data(), &db.All.Image[368]);
 }
 
 TEST_F(ImageTest, ResetFillsTheDefaultsAndKeepsTheFileTail) {
@@ -91,8 +87,7 @@ TEST_F(ImageTest, ResetFillsTheDefaultsAndKeepsTheFileTail) {
     std::copy(std::begin(settings), std::end(settings), expected.begin() + 304);
     const std::uint8_t ident[] = {0x50, 'W', 'Z', 'R', 'E', 0xF7, 0x00, 0x00};
     std::copy(std::begin(ident), std::end(ident), expected.begin() + 336);
-    const std::uint8_t time[] = {0xEA, 0x07, 0x0C, 0x09, 0x08, 0x26, 0x0A};
-    std::copy(std::begin(time), std::end(time), expected.begin() + 368);
+    std::copy(Written.begin(), Written.end(), expected.begin() + 368);
     std::copy(before.begin() + 432, before.end(), expected.begin() + 432);
 
     for (std::size_t i = 0; i < ImageSize; ++i) {
