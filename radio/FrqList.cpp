@@ -50,8 +50,8 @@ Result<BandRange> ParseBandRange(std::string_view text) {
     std::optional<double> low;
     std::optional<double> high;
     if (dash != std::string_view::npos && unit != std::string_view::npos) {
-        low = ParseDecimal(text.substr(0, dash));
-        high = ParseDecimal(text.substr(dash + 1, unit - dash - 1));
+        low = ParseDecimalNumber(text.substr(0, dash));
+        high = ParseDecimalNumber(text.substr(dash + 1, unit - dash - 1));
     }
     if (!low || !high) {
         return Error{"\"" + std::string(text) + "\" is not a band of the form \"400 - 470MHz\"."};
