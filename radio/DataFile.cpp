@@ -153,17 +153,14 @@ Result<std::string> BandDigits(const TALL& all) {
     return ZeroPadded(static_cast<unsigned>(low), 3) + ZeroPadded(static_cast<unsigned>(high), 3);
 }
 
-std::string DateMinuteText(const ImageDateTime& now) {
-    const auto field = [](int value, int width) {
-        return ZeroPadded(static_cast<unsigned>(std::max(value, 0)), width);
-    };
-    return field(now.Year, 4) + "-" + field(now.Month, 2) + "-" + field(now.Day, 2) + " " +
-           field(now.Hour, 2) + ":" + field(now.Minute, 2);
+// The save time to the minute: the date-time record without its seconds.
+std::string DateMinuteText(const DateTimeBytes& now) {
+    return BytesToDateMinute(std::span<const std::uint8_t, 6>(now.data(), 6));
 }
 
 } // namespace
 
-Result<void> SaveDataFile(TALL& all, const std::string& fileName, const ImageDateTime& now) {
+Result<void> SaveDataFile(TALL& all, const std::string& fileName, const DateTimeBytes& now) {
     if (fileName.empty()) {
         return Error{"No file name was given."};
     }

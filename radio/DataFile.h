@@ -17,7 +17,7 @@ inline constexpr std::size_t DataFileSize = 448;
 // (to the minute), then clears Modified. The file is written beside the target
 // under a temporary name and renamed over it only once every byte is on disk,
 // so a failed save leaves the previous file as it was; Modified stays set.
-Result<void> SaveDataFile(TALL& all, const std::string& fileName, const ImageDateTime& now);
+Result<void> SaveDataFile(TALL& all, const std::string& fileName, const DateTimeBytes& now);
 
 // Why an open failed. The window shows the ModError message when
 // `UnknownModel` is set (the file names a model or band this program does not

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr ImageDateTime SaveTime{2026, 12, 9, 8, 38, 10};
+constexpr DateTimeBytes SaveTime{0xEA, 0x07, 0x0C, 0x09, 0x08, 0x26, 0x0A};
 constexpr std::size_t Body = 16; // where the image part of a file begins
 
 std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
@@ -120,7 +120,7 @@ TEST_F(DataFile, HeaderCarriesModelBandAndMinute) {
     for (const auto& [low, high, digits] : cases) {
         db.All.BandLow = low;
         db.All.BandHigh = high;
-        ASSERT_TRUE(SaveDataFile(db.All, (dir / "b.dat").string(), {2027, 1, 2, 3, 4, 59}));
+        ASSERT_TRUE(SaveDataFile(db.All, (dir / "b.dat").string(), {0xEB, 0x07, 1, 2, 3, 4, 59}));
         const auto bytes = ReadBytes(dir / "b.dat");
         EXPECT_EQ(Hex(std::span(bytes).first(Body)),
                   "50 57 5A 52 45 " + digits + " EB 07 01 02 03 04 FF FF");
