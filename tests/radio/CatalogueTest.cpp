@@ -1,21 +1,12 @@
-#include "radio/Catalogue.h"
-#include "app/Maindb.h"
+#include "CatalogueFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace {
-
-TfMaindb& Db() {
-    static TfMaindb db("/tmp/kx40/");
-    return db;
-}
-
-} // namespace
-
 TEST(BandTable, CodeOfAndTextOfFallBackToTheirFixedPositions) {
-    const TFrqList& bands = Db().Bands;
+    const CatalogueFixture db;
+    const TFrqList& bands = db.Bands;
     const std::pair<const char*, int> codes[] = {
         {"400 - 470MHz", 247}, {"440 - 530MHz", 249}, {" 27 -  72MHz", 253},
         {"470 - 650MHz", 246}, {"400-470MHz", 253},   {"", 253},
@@ -31,7 +22,8 @@ TEST(BandTable, CodeOfAndTextOfFallBackToTheirFixedPositions) {
 }
 
 TEST(BandTable, HoldsFourteenDistinctParsableBands) {
-    const TFrqList& bands = Db().Bands;
+    const CatalogueFixture db;
+    const TFrqList& bands = db.Bands;
     ASSERT_EQ(bands.Count(), 14);
     std::set<int> codes;
     for (const auto& pair : bands.Pairs()) {
@@ -73,7 +65,8 @@ TEST(ParseBandRange, ReadsBothEdgesOrRefuses) {
 }
 
 TEST(MacList, LookUpsAreExactAndReturnTheFirstMatch) {
-    const TMacList& models = Db().Models;
+    const CatalogueFixture db;
+    const TMacList& models = db.Models;
     ASSERT_EQ(models.Count(), 1);
     const TMacType* model = models.Items(0);
     ASSERT_NE(model, nullptr);
@@ -127,7 +120,7 @@ TEST(ApplyModel, SetsModelAndBandFromTheCode) {
         {249, false, "400 - 470MHz", -1, -1},
     };
     for (const auto& c : cases) {
-        TfMaindb db("/tmp/kx40/");
+        CatalogueFixture db;
         db.All.BandLow = -1;
         db.All.BandHigh = -1;
         const auto status =
@@ -146,7 +139,7 @@ TEST(ApplyModel, SetsModelAndBandFromTheCode) {
 }
 
 TEST(ApplyModel, BandNoModelListsIsRefusedAndChangesNothing) {
-    TfMaindb db("/tmp/kx40/");
+    CatalogueFixture db;
     ASSERT_TRUE(ApplyModel(db.All, db.Models, db.Bands, 249, true).has_value());
     const TALL before = db.All;
     const auto status = ApplyModel(db.All, db.Models, db.Bands, 242, true);

@@ -1,6 +1,5 @@
 #include "radio/RadioImage.h"
-#include "app/Maindb.h"
-#include "radio/Catalogue.h"
+#include "CatalogueFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +24,7 @@ struct ImageTest : ::testing::Test {
         ASSERT_TRUE(ApplyModel(db.All, db.Models, db.Bands, code, true).has_value());
     }
 
-    TfMaindb db{"/tmp/kx40/"};
+    CatalogueFixture db;
     RadioImage image{db.All.Image};
 };
 
