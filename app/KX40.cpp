@@ -1,15 +1,15 @@
+#include "app/MainFrm.h"
 #include "app/Maindb.h"
 #include "app/ProgramDir.h"
+#include "app/SystemDesktop.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KX-40"));
     TfMaindb db(ProgramDir());
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KX-40"));
-    window.show();
+    TfMainFrm window(db, DefaultWindows(), std::make_unique<SystemDesktop>());
+    window.showMaximized();
     return QApplication::exec();
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// What the main window asks of the desktop: file dialogs and the help viewer.
+// Tests replace it so no dialog or viewer ever blocks them.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // The chosen path, empty when the user cancels.
+    virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& filter) = 0;
+
+    // True when a help viewer titled caption is already there; it is brought
+    // to the front.
+    virtual bool RaiseHelp(const QString& caption) = 0;
+    // Opens the help file in the desktop's viewer; false when none could start.
+    virtual bool OpenHelp(const QString& file, const QString& caption) = 0;
+};

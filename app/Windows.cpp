@@ -1,0 +1,6 @@
+#include "app/Windows.h"
+
+TfWindows DefaultWindows() {
+    TfWindows w;
+    return w;
+}
