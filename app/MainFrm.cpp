@@ -5,6 +5,7 @@
 #include "app/FrmAbout.h"
 #include "app/MainMenu.h"
 #include "app/Maindb.h"
+#include "radio/RadioImage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -209,6 +210,11 @@ void TfMainFrm::showEvent(QShowEvent* event) {
 
 void TfMainFrm::FormShow() {
     TALL& all = db_.All;
+    // The catalogue and the band table are fixed data, so this only fails
+    // when the program itself is broken.
+    if (auto started = db_.CompleteStartup(CurrentLocalTime()); !started) {
+        qWarning("start-up: %s", started.error().Reason.c_str());
+    }
     work_->setBackground(QBrush(QPixmap(QStringLiteral(":/kx40/PIC.png"))));
     findChild<QAction*>(QStringLiteral("miTestOnline"))->setVisible(all.TestOnline);
     FileName.clear();

@@ -104,7 +104,7 @@ const std::initializer_list<ToolItem> Tools = {
     {"tbDivider4", nullptr, 0, QStyle::SP_CustomBase, false},
     {"tbWrite", "Write", 21, QStyle::SP_ArrowUp, false},
     {"tbDivider5", nullptr, 0, QStyle::SP_CustomBase, false},
-    {"tbHelp", "Help", 34, QStyle::SP_DialogHelpButton, false},
+    {"tbHelp", "Help", 34, QStyle::SP_MessageBoxQuestion, false},
 };
 
 } // namespace
@@ -131,10 +131,9 @@ void BuildMainMenu(QMenuBar& bar) {
 void BuildToolBar(QToolBar& bar) {
     QStyle* style = QApplication::style();
     for (const ToolItem& item : Tools) {
-        QAction* action = item.hint == nullptr
-                              ? bar.addSeparator()
-                              : bar.addAction(style->standardIcon(item.icon),
-                                              QString::fromUtf8(item.hint));
+        QAction* action = item.hint == nullptr ? bar.addSeparator()
+                                               : bar.addAction(style->standardIcon(item.icon),
+                                                               QString::fromUtf8(item.hint));
         action->setObjectName(QString::fromLatin1(item.name));
         if (item.hint != nullptr) {
             action->setProperty("tag", item.tag);

@@ -1,0 +1,293 @@
+#include "app/MainFrm.h"
+#include "ShellFakes.h"
+#include "app/ChildFrame.h"
+#include "app/Maindb.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class MainFrmTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto fake = std::make_unique<FakeDesktop>();
+        desktop = fake.get();
+        frm = std::make_unique<TfMainFrm>(db, FakeWindows(log), std::move(fake));
+        frm->show();
+        log.clear();
+    }
+
+    QString Panel(int i) const {
+        return frm->findChild<QLabel*>(QStringLiteral("MainBarPanel%1").arg(i))->text();
+    }
+    QTreeWidget* Tree() const { return frm->findChild<QTreeWidget*>(QStringLiteral("cxQN7415")); }
+    QTreeWidgetItem* ChannelNode(int n) const {
+        return Tree()->topLevelItem(0)->child(1)->child(n - 1);
+    }
+    QAction* Action(const char* name) const {
+        return frm->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    void DoubleClick(QTreeWidgetItem* item) { emit Tree()->itemDoubleClicked(item, 0); }
+    int OpenChildren() const {
+        return static_cast<int>(frm->findChild<QMdiArea*>()->subWindowList().size());
+    }
+
+    QTemporaryDir dir;
+    TfMaindb db{dir.path().toStdString() + "/"};
+    CallLog log;
+    FakeDesktop* desktop = nullptr;
+    std::unique_ptr<TfMainFrm> frm;
+};
+
+TEST_F(MainFrmTest, FirstShowCompletesTheStateAndTheWindow) {
+    const TALL& all = db.All;
+    EXPECT_FALSE(all.Modified);
+    EXPECT_EQ(all.ModelName, "KX-40(UHF)");
+    EXPECT_EQ(all.BandLow, 400.0);
+    EXPECT_EQ(all.BandHigh, 470.0);
+    EXPECT_TRUE(frm->FileName.isEmpty());
+    EXPECT_EQ(frm->windowTitle(), "KX-40");
+
+    QTreeWidgetItem* root = Tree()->topLevelItem(0);
+    EXPECT_EQ(root->text(0), "KX-40");
+    EXPECT_EQ(root->child(0)->text(0), "Radio Information");
+    EXPECT_EQ(root->child(1)->text(0), "Channel Information");
+    EXPECT_EQ(root->child(1)->childCount(), 16);
+    EXPECT_EQ(ChannelNode(1)->text(0), "No. -  1");
+    EXPECT_EQ(ChannelNode(16)->text(0), "No. -  16");
+    EXPECT_EQ(root->child(2)->text(0), "Function");
+    EXPECT_TRUE(ChannelNode(16)->isExpanded() || ChannelNode(16)->parent()->isExpanded());
+    EXPECT_EQ(Tree()->currentItem(), root);
+
+    EXPECT_EQ(Panel(0), "");
+    EXPECT_TRUE(QDate::fromString(Panel(1), QStringLiteral("yyyy/MM/dd")).isValid())
+        << Panel(1).toStdString();
+    EXPECT_TRUE(QTime::fromString(Panel(2), QStringLiteral("HH:mm:ss")).isValid());
+    EXPECT_EQ(Panel(3), QString::fromStdString("Port: " + all.ComPort));
+    EXPECT_EQ(Panel(4), "KX-40(UHF)");
+    EXPECT_EQ(Panel(5), "400 - 470MHz");
+
+    EXPECT_NE(frm->ChildWindow(EditorKind::ChannelGrid), nullptr);
+    EXPECT_EQ(OpenChildren(), 1);
+    EXPECT_EQ(Action("miTestOnline")->isVisible(), all.TestOnline);
+}
+
+TEST_F(MainFrmTest, EveryCommandReachesItsAction) {
+    struct Case {
+        const char* action;
+        int tag;
+        CallLog expected;
+    };
+    const std::vector<Case> cases = {
+        {"miChannelInfo", 5, {"grid.new"}},
+        {"miChannelEdit", 10, {"edit.new", "edit.show"}},
+        {"tbChannelEdit", 10, {"edit.new", "edit.show"}},
+        {"miBatchEdit", 36, {}},
+        {"miRadioInfo", 11, {"info.new"}},
+        {"miPassWord", 12, {"password.new"}},
+        {"miFunction", 37, {"function.new"}},
+        {"miPrint", 7, {"print"}},
+        {"tbPrint", 7, {"print"}},
+        {"miPreview", 8, {"preview"}},
+        {"miTestFrequency", 18, {"testfrequency"}},
+        {"miEmbeddedMessage", 19, {"message"}},
+        {"miRead", 20, {"read", "grid.new"}},
+        {"tbRead", 20, {"read", "grid.new"}},
+        {"miWrite", 21, {"write"}},
+        {"tbWrite", 21, {"write"}},
+        {"miTestOnline", 22, {"testonline"}},
+        {"miPort", 24, {"port"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        frm->CloseEditorWindows();
+        log.clear();
+        QAction* action = Action(c.action);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->property("tag").toInt(), c.tag);
+        action->trigger();
+        EXPECT_EQ(log, c.expected);
+    }
+}
+
+TEST_F(MainFrmTest, EveryCommandFirstEndsAGridEditAndUnusedNumbersDoNothingElse) {
+    for (int unused : {0, 6, 13, 14, 15, 16, 17, 23, 36, 38, -1}) {
+        log.clear();
+        frm->RunCommand(unused);
+        EXPECT_EQ(log, CallLog{"grid.finish"}) << unused;
+    }
+    log.clear();
+    frm->RunCommand(11);
+    EXPECT_EQ(log, (CallLog{"grid.finish", "info.new"}));
+}
+
+TEST_F(MainFrmTest, ShortcutsAndHiddenItems) {
+    const std::vector<std::pair<const char*, const char*>> shortcuts = {
+        {"miNew", "Ctrl+N"},    {"miOpen", "Ctrl+O"},  {"miSave", "Ctrl+S"},
+        {"miSaveAs", "Ctrl+A"}, {"miPrint", "Ctrl+P"}, {"miPreview", "Ctrl+V"},
+        {"miExit", "Ctrl+X"},   {"miRead", "Ctrl+R"},  {"miWrite", "Ctrl+W"}};
+    for (const auto& [name, keys] : shortcuts) {
+        EXPECT_EQ(Action(name)->shortcut(), QKeySequence(QString::fromLatin1(keys))) << name;
+    }
+    EXPECT_FALSE(frm->findChild<QMenu*>(QStringLiteral("mWindow"))->menuAction()->isVisible());
+    for (const char* hidden :
+         {"miBatchEdit", "miPassWord", "miTestFrequency", "miEmbeddedMessage", "tbChannelEdit"}) {
+        EXPECT_FALSE(Action(hidden)->isVisible()) << hidden;
+    }
+    // Save As and Print Preview have no tool button.
+    for (QAction* action : frm->findChild<QToolBar*>(QStringLiteral("tbar"))->actions()) {
+        const int tag = action->property("tag").toInt();
+        EXPECT_NE(tag, 4);
+        EXPECT_NE(tag, 8);
+    }
+}
+
+TEST_F(MainFrmTest, TreeDoubleClickRules) {
+    // A channel node opens the channel edit window on its channel.
+    Tree()->setCurrentItem(ChannelNode(5));
+    DoubleClick(ChannelNode(5));
+    EXPECT_EQ(db.All.CurrentChannel, 5);
+    EXPECT_EQ(log, (CallLog{"grid.finish", "edit.new", "edit.show"}));
+
+    // A node other than the selected one counts for nothing.
+    log.clear();
+    DoubleClick(ChannelNode(7));
+    EXPECT_EQ(db.All.CurrentChannel, 5);
+    EXPECT_TRUE(log.empty());
+
+    // The root only ends a grid edit.
+    log.clear();
+    Tree()->setCurrentItem(Tree()->topLevelItem(0));
+    DoubleClick(Tree()->topLevelItem(0));
+    EXPECT_EQ(log, CallLog{"grid.finish"});
+
+    log.clear();
+    QTreeWidgetItem* function = Tree()->topLevelItem(0)->child(2);
+    Tree()->setCurrentItem(function);
+    DoubleClick(function);
+    EXPECT_EQ(log, (CallLog{"grid.finish", "function.new"}));
+}
+
+TEST_F(MainFrmTest, EditorsAreKeptInStep) {
+    frm->RunCommand(10);
+    log.clear();
+    frm->RefreshEditors(0);
+    frm->RefreshEditors(2);
+    EXPECT_EQ(log, (CallLog{"grid.show", "edit.show"}));
+
+    log.clear();
+    db.All.CurrentChannel = 9;
+    frm->SelectChannelNode(false);
+    EXPECT_EQ(Tree()->currentItem(), ChannelNode(9));
+    EXPECT_TRUE(log.empty());
+    db.All.CurrentChannel = 3;
+    frm->SelectChannelNode(true);
+    EXPECT_EQ(Tree()->currentItem(), ChannelNode(3));
+    EXPECT_EQ(log, CallLog{"edit.show"});
+
+    // A focused window is not built again.
+    log.clear();
+    frm->RunCommand(10);
+    EXPECT_EQ(log, (CallLog{"grid.finish", "edit.show"}));
+}
+
+TEST_F(MainFrmTest, FreshGridAfterEveryWindowClosed) {
+    frm->RunCommand(10);
+    frm->RunCommand(11);
+    frm->RunCommand(37);
+    EXPECT_EQ(OpenChildren(), 4);
+    // The function window, closed first, destroys the information window on
+    // its way out, before the main window gets to it.
+    QPointer<QMdiSubWindow> info = frm->ChildWindow(EditorKind::RadioInformation);
+    auto* function = qobject_cast<ChildFrame*>(frm->ChildWindow(EditorKind::FunctionSetting));
+    QObject::connect(function, &ChildFrame::closed,
+                     [info] { std::unique_ptr<QMdiSubWindow> gone(info.data()); });
+    QMdiSubWindow* grid = frm->ChildWindow(EditorKind::ChannelGrid);
+
+    log.clear();
+    frm->RefreshEditors(1);
+    EXPECT_TRUE(info.isNull());
+    for (EditorKind kind :
+         {EditorKind::ChannelEdit, EditorKind::RadioInformation, EditorKind::FunctionSetting}) {
+        EXPECT_EQ(frm->ChildWindow(kind), nullptr);
+    }
+    EXPECT_NE(frm->ChildWindow(EditorKind::ChannelGrid), grid);
+    EXPECT_EQ(log, CallLog{"grid.new"});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(OpenChildren(), 1);
+}
+
+TEST_F(MainFrmTest, ReadFollowUpForgetsTheFile) {
+    frm->FileName = QStringLiteral("/tmp/a.dat");
+    frm->RefreshStatus();
+    EXPECT_EQ(frm->windowTitle(), "KX-40 [/tmp/a.dat]");
+    frm->RunCommand(20);
+    EXPECT_EQ(frm->windowTitle(), "KX-40");
+    EXPECT_TRUE(frm->FileName.isEmpty());
+}
+
+TEST_F(MainFrmTest, HelpOpensAtMostOneViewer) {
+    db.All.LanguageName = "English";
+    frm->RunCommand(34);
+    ASSERT_EQ(desktop->helpFiles.size(), 1u);
+    EXPECT_EQ(desktop->helpFiles[0], dir.path() + "/VQ_English.chm");
+    EXPECT_EQ(desktop->raised.back(), "VQ_Help");
+    frm->RunCommand(34);
+    EXPECT_EQ(desktop->helpFiles.size(), 1u);
+    EXPECT_EQ(desktop->raised.size(), 2u);
+}
+
+TEST_F(MainFrmTest, ViewCommandsToggleTheirParts) {
+    QWidget* tbar = frm->findChild<QToolBar*>(QStringLiteral("tbar"));
+    QWidget* right = frm->findChild<QWidget*>(QStringLiteral("pRight"));
+    Action("miToolbar")->trigger();
+    EXPECT_FALSE(Action("miToolbar")->isChecked());
+    EXPECT_FALSE(tbar->isVisible());
+    EXPECT_TRUE(right->isVisible());
+    Action("miToolbar")->trigger();
+    EXPECT_TRUE(tbar->isVisible());
+
+    Action("miStatusBar")->trigger();
+    EXPECT_FALSE(frm->statusBar()->isVisible());
+
+    QWidget* tree = frm->findChild<QWidget*>(QStringLiteral("pTree"));
+    Action("miTreeView")->trigger();
+    EXPECT_FALSE(tree->isVisible());
+    Action("miTreeView")->trigger();
+    EXPECT_TRUE(tree->isVisible());
+    QTest::mouseClick(frm->findChild<QWidget*>(QStringLiteral("TreeHide")), Qt::LeftButton);
+    EXPECT_FALSE(tree->isVisible());
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(MainFrmTest, AboutBoxShowsThePlaceholdersAndClosesOnAClick) {
+    QString memo;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        memo = box->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+        QTest::mouseClick(box->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+    });
+    frm->RunCommand(35);
+    EXPECT_EQ(title, "KX-40");
+    EXPECT_EQ(memo, "7\n8\n\n9");
+}
+
+} // namespace
