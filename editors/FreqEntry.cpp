@@ -15,17 +15,17 @@ std::optional<double> ParseFreqText(std::string_view text) {
     return ParseDecimal(text);
 }
 
-FreqCheck CheckFreqRange(double freq, const TALL& all) {
+FreqCheck CheckFreqValue(double freq, const TALL& all) {
+    FreqCheck check{freq, FreqMsg::None};
     if (freq > all.MaxFreq) {
-        return {all.BandHigh, FreqMsg::ErrRange};
+        check = {all.BandHigh, FreqMsg::ErrRange};
+    } else if (freq < all.MinFreq) {
+        check = {all.BandLow, FreqMsg::ErrRange};
+    } else if (freq > all.BandHigh || freq < all.BandLow) {
+        check.Msg = FreqMsg::OutRange;
     }
-    if (freq < all.MinFreq) {
-        return {all.BandLow, FreqMsg::ErrRange};
-    }
-    if (freq > all.BandHigh || freq < all.BandLow) {
-        return {freq, FreqMsg::OutRange};
-    }
-    return {freq, FreqMsg::None};
+    check.Freq = SnapToStep(all, check.Freq);
+    return check;
 }
 
 std::string FormatFreq(double freq) {
@@ -35,12 +35,8 @@ std::string FormatFreq(double freq) {
 }
 
 FreqCheck CheckFreqEntry(std::string_view text, const TALL& all) {
-    FreqCheck check;
     if (const auto value = ParseFreqText(text)) {
-        check = CheckFreqRange(*value, all);
-    } else {
-        check = {all.BandHigh, FreqMsg::OutRange};
+        return CheckFreqValue(*value, all);
     }
-    check.Freq = SnapToStep(all, check.Freq);
-    return check;
+    return {SnapToStep(all, all.BandHigh), FreqMsg::OutRange};
 }

@@ -22,12 +22,12 @@ struct FreqCheck {
 
 // Outside the model's limits the nearer band edge replaces the value
 // (ErrRange); inside the limits but outside the band it stays (OutRange).
-FreqCheck CheckFreqRange(double freq, const TALL& all);
+// The value is then snapped onto the channel raster.
+FreqCheck CheckFreqValue(double freq, const TALL& all);
 
 // The frequency text the editors show, "0.00000" MHz.
 std::string FormatFreq(double freq);
 
 // The whole entry check of a frequency cell: an unreadable text becomes
-// BandHigh with OutRange; the value is then range-checked (at most one
-// warning) and snapped onto the channel raster.
+// BandHigh with OutRange, a number is checked as above: at most one warning.
 FreqCheck CheckFreqEntry(std::string_view text, const TALL& all);
