@@ -12,7 +12,7 @@ std::optional<double> ParseFreqText(std::string_view text) {
     if (text.empty() || text.find_first_not_of("0123456789.") != std::string_view::npos) {
         return std::nullopt;
     }
-    return ParseDecimal(text);
+    return ParseDecimalNumber(text);
 }
 
 FreqCheck CheckFreqValue(double freq, const TALL& all) {
