@@ -3,9 +3,9 @@
 #include "app/ChildFrame.h"
 #include "app/EditorWindow.h"
 #include "app/FrmAbout.h"
+#include "app/LocalNow.h"
 #include "app/MainMenu.h"
 #include "app/Maindb.h"
-#include "radio/RadioImage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -212,7 +212,7 @@ void TfMainFrm::FormShow() {
     TALL& all = db_.All;
     // The catalogue and the band table are fixed data, so this only fails
     // when the program itself is broken.
-    if (auto started = db_.CompleteStartup(CurrentLocalTime()); !started) {
+    if (auto started = db_.CompleteStartup(LocalNow()); !started) {
         qWarning("start-up: %s", started.error().Reason.c_str());
     }
     work_->setBackground(QBrush(QPixmap(QStringLiteral(":/kx40/PIC.png"))));
