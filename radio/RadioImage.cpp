@@ -3,6 +3,7 @@
 #include "app/TALL.h"
 #include "radio/FrqList.h"
 #include "radio/RangeGuard.h"
+#include "radio/Scrambler.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -119,4 +120,32 @@ void SanitizeImage(TALL& all, const TFrqList& bands) {
                       RangeOrDefault(image.Byte(rule.Field), 0, rule.High, rule.Default));
     }
     image.SetByte(RadioImage::IdentBandCode, bands.CodeOf(all.BandText));
+}
+
+static_assert(RadioImage::RadioPassword.Size == RadioImage::BlockSize &&
+              RadioImage::ToRadioAddress(RadioImage::RadioPassword.Offset) %
+                      RadioImage::BlockSize ==
+                  0);
+
+Result<RadioBlock> BlockToWrite(const TALL& all, std::size_t address) {
+    if (address % RadioImage::BlockSize != 0 || address >= RadioImage::RadioWindow.Size) {
+        return Error{"Radio address " + std::to_string(address) +
+                     " is not the start of a block of the radio's memory."};
+    }
+    const RadioImageView image(all.Image);
+    const std::size_t offset = RadioImage::ToImageOffset(address);
+    RadioBlock block;
+    if (all.NewPasswordEnabled && offset == RadioImage::RadioPassword.Offset) {
+        block = ScrambleBlock(image.Field<RadioImage::NewPassword>());
+    } else {
+        std::ranges::copy(image.Bytes({offset, RadioImage::BlockSize}), block.begin());
+    }
+    return block;
+}
+
+void StoreRadioMemory(TALL& all,
+                      std::span<const std::uint8_t, RadioImage::RadioWindow.Size> memory) {
+    RadioImage image(all.Image);
+    std::ranges::copy(memory, image.Bytes(RadioImage::RadioWindow).begin());
+    image.Fill(RadioImage::LocalTail, 0x00);
 }

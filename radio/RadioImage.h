@@ -1,6 +1,7 @@
 #pragma once
 
 #include "radio/DateTimeCodec.h"
+#include "radio/Result.h"
 
 #include <array>
 #include <cstddef>
@@ -168,6 +169,17 @@ void ResetImage(TALL& all, const TFrqList& bands, const DateTimeBytes& now);
 
 // Writes the identity block from the current model code and band.
 void StampIdent(TALL& all, const TFrqList& bands);
+
+// One block as the write to the radio sends it, for a radio address that is
+// a multiple of BlockSize inside the radio window. With NewPasswordEnabled the
+// password block carries the scrambled NewPassword; the image is not changed.
+using RadioBlock = std::array<std::uint8_t, RadioImage::BlockSize>;
+Result<RadioBlock> BlockToWrite(const TALL& all, std::size_t address);
+
+// Stores the memory read from a radio: the radio window takes the bytes and
+// the local tail is cleared; the passwords and the file tail are kept.
+void StoreRadioMemory(TALL& all,
+                      std::span<const std::uint8_t, RadioImage::RadioWindow.Size> memory);
 
 // Brings the settings block of a read or opened image into range and makes the
 // band code name the current band.

@@ -170,3 +170,44 @@ TEST_F(ImageTest, UnknownBandCodeInARadioImageBecomesTheFallbackBand) {
     EXPECT_EQ(db.All.BandText, "440 - 530MHz");
     EXPECT_EQ(image.Byte(RadioImage::IdentBandCode), 249);
 }
+
+TEST_F(ImageTest, WriteBlocksComeFromTheWindowWithTheNewPasswordSubstituted) {
+    std::iota(db.All.Image.begin(), db.All.Image.end(), std::uint8_t{0});
+    image.SetText(RadioImage::NewPassword, "1234");
+    const ImageBytes before = db.All.Image;
+    const auto block = [&](std::size_t address) {
+        const auto result = BlockToWrite(db.All, address);
+        EXPECT_TRUE(result.has_value()) << address;
+        return result.has_value() ? *result : RadioBlock{};
+    };
+    const auto imageBlock = [&](std::size_t offset) {
+        RadioBlock expected;
+        std::copy_n(before.begin() + static_cast<std::ptrdiff_t>(offset), 8, expected.begin());
+        return expected;
+    };
+
+    EXPECT_EQ(block(0x000), imageBlock(16));
+    EXPECT_EQ(block(0x168), imageBlock(376));
+    EXPECT_EQ(block(0x148), imageBlock(344));
+    db.All.NewPasswordEnabled = true;
+    // '1' ^ 0x5E, then every byte XOR '1': "234" and four spaces.
+    EXPECT_EQ(block(0x148), (RadioBlock{0x6F, 0x03, 0x02, 0x05, 0x11, 0x11, 0x11, 0x11}));
+    EXPECT_EQ(block(0x140), imageBlock(336));
+    EXPECT_EQ(db.All.Image, before);
+
+    for (const std::size_t bad : {std::size_t{3}, std::size_t{0x170}, std::size_t{0x1000}}) {
+        EXPECT_FALSE(BlockToWrite(db.All, bad).has_value()) << bad;
+    }
+}
+
+TEST_F(ImageTest, MemoryReadFromARadioClearsTheLocalTailOnly) {
+    std::iota(db.All.Image.begin(), db.All.Image.end(), std::uint8_t{1});
+    const ImageBytes before = db.All.Image;
+    std::array<std::uint8_t, RadioImage::RadioWindow.Size> memory;
+    memory.fill(0xA5);
+    StoreRadioMemory(db.All, memory);
+    for (std::size_t i = 0; i < ImageSize; ++i) {
+        const std::uint8_t expected = i < 16 || i >= 432 ? before[i] : i < 384 ? 0xA5 : 0x00;
+        EXPECT_EQ(db.All.Image[i], expected) << "offset " << i;
+    }
+}
