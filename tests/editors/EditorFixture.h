@@ -14,7 +14,7 @@
 class EditorFixture : public ::testing::Test {
 protected:
     EditorFixture() {
-        EXPECT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value());
+        EXPECT_TRUE(db.CompleteStartup({0xEA, 0x07, 0x0C, 0x09, 0x08, 0x26, 0x0A}).has_value());
         EXPECT_EQ(db.All.BandLow, 400.0);
         EXPECT_EQ(db.All.BandHigh, 470.0);
     }
