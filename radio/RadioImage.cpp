@@ -6,7 +6,6 @@
 #include "radio/Scrambler.h"
 
 #include <algorithm>
-#include <ctime>
 #include <stdexcept>
 
 namespace {
@@ -53,22 +52,6 @@ void RadioImage::SetChannelFlagBit(int n, ChannelFlag flag, bool set) {
     auto& flags = Channel(n)[Record::ChannelFlags];
     const auto mask = static_cast<std::uint8_t>(1U << static_cast<unsigned>(flag));
     flags = static_cast<std::uint8_t>(set ? flags | mask : flags & ~mask);
-}
-
-DateTimeBytes CurrentLocalTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    std::array<char, 32> text{};
-    if (localtime_r(&now, &local) != nullptr &&
-        std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", &local) > 0) {
-        if (const auto bytes = DateTimeToBytes(text.data())) {
-            return *bytes;
-        }
-    }
-    // A clock the codec cannot express: leave the field blank.
-    DateTimeBytes blank;
-    blank.fill(RadioImage::Empty);
-    return blank;
 }
 
 namespace {

@@ -163,9 +163,6 @@ private:
     ImageBytes* bytes_;
 };
 
-// The local date and time now, to the second, as WriteTime stores it.
-DateTimeBytes CurrentLocalTime();
-
 // Fills the image with the defaults of a new radio, stamped with the current
 // model and band and with `now` (date-time codec bytes) as the write time. Bytes 432..447 are kept.
 void ResetImage(TALL& all, const TFrqList& bands, const DateTimeBytes& now);

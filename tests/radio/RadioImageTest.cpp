@@ -211,9 +211,3 @@ TEST_F(ImageTest, MemoryReadFromARadioClearsTheLocalTailOnly) {
         EXPECT_EQ(db.All.Image[i], expected) << "offset " << i;
     }
 }
-
-TEST(RadioImageClock, CurrentLocalTimeIsAPlausibleDate) {
-    const std::string text = BytesToDateTime(CurrentLocalTime());
-    ASSERT_EQ(text.size(), 19U) << text;
-    EXPECT_GE(std::stoi(text.substr(0, 4)), 2024) << text;
-}
