@@ -1,6 +1,6 @@
 #pragma once
 
-#include "radio/RadioImage.h"
+#include "radio/DateTimeCodec.h"
 #include "radio/Result.h"
 
 #include <string>
@@ -14,9 +14,8 @@ class TFrqList;
 inline constexpr std::size_t DataFileSize = 448;
 
 // Writes the image with a header naming the current model, band and `now`
-// (to the minute), then clears Modified. The file is written beside the target
-// under a temporary name and renamed over it only once every byte is on disk,
-// so a failed save leaves the previous file as it was; Modified stays set.
+// (to the minute), then clears Modified. The file is replaced whole, so a
+// failed save leaves the previous file as it was; Modified stays set.
 Result<void> SaveDataFile(TALL& all, const std::string& fileName, const DateTimeBytes& now);
 
 // Why an open failed. The window shows the ModError message when
