@@ -30,6 +30,7 @@ struct LoadError {
 // in the image, not the header's band digits) current: header bytes 0..7 go to
 // image 0..7, the file body to image 16.. as far as the file reaches, the image
 // is sanitised, FileDate is set and Modified cleared. On any failure nothing
-// in the application state changes.
+// in the application state changes; the caller then forgets the file name, so
+// that a later Save cannot overwrite the file that failed to open.
 Result<void, LoadError> LoadDataFile(TALL& all, const TMacList& models, const TFrqList& bands,
                                      const std::string& fileName);
