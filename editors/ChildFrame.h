@@ -1,0 +1,10 @@
+#pragma once
+
+class QWidget;
+
+// The frame that stands for an editor window on screen: its sub-window in the
+// main window's work area, or the window itself when it is shown alone.
+QWidget* ChildFrame(QWidget* window);
+
+// Puts an editor window at its place in the work area.
+void PlaceChild(QWidget* window);
