@@ -1,7 +1,6 @@
 #include "editors/BFunSet.h"
 
 #include "app/Maindb.h"
-#include "radio/Catalogue.h"
 #include "radio/RadioImage.h"
 
 #include <QCheckBox>
@@ -18,10 +17,7 @@ using S = RadioImage::Setting;
 using I = FunSetId;
 
 struct BFunSetTest : ::testing::Test {
-    BFunSetTest() {
-        EXPECT_TRUE(ApplyModel(db.All, db.Models, db.Bands, 0, false).has_value());
-        ResetImage(db.All, db.Bands, {2026, 12, 9, 8, 38, 10});
-    }
+    BFunSetTest() { EXPECT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value()); }
 
     TfBFunSet& Open() {
         window = std::make_unique<TfBFunSet>(db);

@@ -1,7 +1,6 @@
 #include "editors/FunctionSettings.h"
 
 #include "app/Maindb.h"
-#include "radio/Catalogue.h"
 #include "radio/RadioImage.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +17,7 @@ using I = FunSetId;
 // A data module right after New.
 struct FunctionSettingsTest : ::testing::Test {
     FunctionSettingsTest() {
-        EXPECT_TRUE(ApplyModel(db.All, db.Models, db.Bands, 0, false).has_value());
-        ResetImage(db.All, db.Bands, {2026, 12, 9, 8, 38, 10});
+        EXPECT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value());
     }
 
     std::vector<std::uint8_t> Block() const {
