@@ -178,7 +178,7 @@ void TfBFunSet::FormShow() {
 void TfBFunSet::LoadSettings() {
     const bool wasLoading = loading_;
     loading_ = true;
-    const TFunctionSettings s = ::LoadSettings(RadioImage(db_.All.Image));
+    const TFunctionSettings s = ::LoadSettings(RadioImageView(db_.All.Image));
     for (const auto& c : FunSetControls()) {
         QWidget* control = Control(c.Id);
         switch (c.Kind) {

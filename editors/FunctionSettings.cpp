@@ -64,7 +64,7 @@ std::uint8_t ListByte(const TFunctionSettings& s, FunSetId id, std::uint8_t stor
     return s[id] >= 0 && s[id] < EntryCount(id) ? static_cast<std::uint8_t>(s[id]) : stored;
 }
 
-int Flag(const RadioImage& image, S offset) {
+int Flag(const RadioImageView& image, S offset) {
     return image.Byte(offset) == 1 ? 1 : 0;
 }
 
@@ -93,7 +93,7 @@ TFunctionSettings StartSettings() {
     return s;
 }
 
-TFunctionSettings LoadSettings(const RadioImage& image) {
+TFunctionSettings LoadSettings(const RadioImageView& image) {
     TFunctionSettings s;
     auto list = [&](FunSetId id, int stored) { s[id] = IndexOf(id, stored); };
     s[I::ClewVoice] = (image.Byte(S::ClewVoice) & ClewVoiceBit) != 0 ? 1 : 0;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-class RadioImage;
+class RadioImageView;
 struct TALL;
 
 // The controls of the function setting window, in settings-block order.
@@ -75,7 +75,7 @@ struct TFunctionSettings {
 // The controls as they stand before the first load.
 TFunctionSettings StartSettings();
 
-TFunctionSettings LoadSettings(const RadioImage& image);
+TFunctionSettings LoadSettings(const RadioImageView& image);
 
 // Rewrites the whole settings block from the controls and sets Modified. A list
 // without a selection leaves its stored byte (or nibble) as it is, so a value

@@ -17,7 +17,7 @@ using S = RadioImage::Setting;
 using I = FunSetId;
 
 struct BFunSetTest : ::testing::Test {
-    BFunSetTest() { EXPECT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value()); }
+    BFunSetTest() { EXPECT_TRUE(db.CompleteStartup({0xEA, 0x07, 12, 9, 8, 38, 10}).has_value()); }
 
     TfBFunSet& Open() {
         window = std::make_unique<TfBFunSet>(db);

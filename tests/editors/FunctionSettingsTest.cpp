@@ -17,7 +17,7 @@ using I = FunSetId;
 // A data module right after New.
 struct FunctionSettingsTest : ::testing::Test {
     FunctionSettingsTest() {
-        EXPECT_TRUE(db.CompleteStartup({2026, 12, 9, 8, 38, 10}).has_value());
+        EXPECT_TRUE(db.CompleteStartup({0xEA, 0x07, 12, 9, 8, 38, 10}).has_value());
     }
 
     std::vector<std::uint8_t> Block() const {
