@@ -1,6 +1,19 @@
 #include "app/Windows.h"
 
+#include "editors/BFunSet.h"
+#include "editors/EmbeddedMessage.h"
+#include "editors/InfoMsg.h"
+#include "editors/PassWord.h"
+
 TfWindows DefaultWindows() {
     TfWindows w;
+    w.RadioInformation = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfInfoMsg>(db); };
+    w.Password = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfPassWord>(db); };
+    w.FunctionSetting = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfBFunSet>(db); };
+    w.EmbeddedMessage = [](TfMaindb&, QWidget* parent) {
+        TfEmbeddedMessage dialog(parent);
+        dialog.exec();
+        return false;
+    };
     return w;
 }

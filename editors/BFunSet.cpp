@@ -1,7 +1,7 @@
 #include "editors/BFunSet.h"
 
 #include "app/Maindb.h"
-#include "editors/ChildFrame.h"
+#include "editors/EditorFrame.h"
 #include "radio/RadioImage.h"
 
 #include <QCheckBox>
@@ -169,7 +169,7 @@ void TfBFunSet::showEvent(QShowEvent* event) {
 }
 
 void TfBFunSet::FormShow() {
-    PlaceChild(this);
+    PlaceEditor(this);
     loading_ = true;
     LoadSettings();
     loading_ = false;
@@ -245,5 +245,5 @@ void TfBFunSet::chVoxFunClick() {
 }
 
 void TfBFunSet::btnCancelClick() {
-    ChildFrame(this)->close();
+    CloseEditor(this);
 }

@@ -4,7 +4,10 @@ class QWidget;
 
 // The frame that stands for an editor window on screen: its sub-window in the
 // main window's work area, or the window itself when it is shown alone.
-QWidget* ChildFrame(QWidget* window);
+QWidget* EditorFrame(QWidget* editor);
 
 // Puts an editor window at its place in the work area.
-void PlaceChild(QWidget* window);
+void PlaceEditor(QWidget* editor);
+
+// Closes an editor window together with its frame.
+void CloseEditor(QWidget* editor);

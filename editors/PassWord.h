@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class TfMaindb;
+
+// The password window: the password kept with the image and the new password
+// that a write sends to the radio while its box is ticked.
+class TfPassWord : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfPassWord(TfMaindb& db, QWidget* parent = nullptr);
+
+    void LoadFields();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void PasswordChange();
+    void cbNpsClick();
+    void btnOkClick();
+
+    TfMaindb& db_;
+    // 1 while the fields are being loaded, 2 once they show the image.
+    int state_ = 1;
+    bool shown_ = false;
+    QLineEdit* cxoPasd_ = nullptr;
+    QLineEdit* cxnPasd_ = nullptr;
+    QCheckBox* cbNps_ = nullptr;
+};
