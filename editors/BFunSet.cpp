@@ -1,7 +1,6 @@
 #include "editors/BFunSet.h"
 
 #include "app/Maindb.h"
-#include "editors/EditorFrame.h"
 #include "radio/RadioImage.h"
 
 #include <QCheckBox>
@@ -10,7 +9,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -41,11 +39,8 @@ QString Text(std::string_view s) {
 
 } // namespace
 
-TfBFunSet::TfBFunSet(TfMaindb& db, QWidget* parent) : QWidget(parent), db_(db) {
-    setObjectName(QStringLiteral("fBFunSet"));
-    setWindowTitle(QStringLiteral("Function Setting"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
+TfBFunSet::TfBFunSet(TfMaindb& db, QWidget* parent)
+    : TEditorForm(QStringLiteral("fBFunSet"), QStringLiteral("Function Setting"), parent), db_(db) {
     auto* lists = new QGridLayout;
     auto* vox = new QVBoxLayout;
     auto* checks = new QVBoxLayout;
@@ -90,26 +85,13 @@ TfBFunSet::TfBFunSet(TfMaindb& db, QWidget* parent) : QWidget(parent), db_(db) {
     }
     checks->addStretch();
 
-    btnOk_ = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk_->setObjectName(QStringLiteral("btnOk"));
-    btnOk_->hide();
-    btnCancel_ = new QPushButton(QStringLiteral("&Close"), this);
-    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
-    connect(btnCancel_, &QPushButton::clicked, this, &TfBFunSet::btnCancelClick);
-
     auto* right = new QVBoxLayout;
     right->addWidget(gbVox_);
     right->addLayout(checks);
     auto* body = new QHBoxLayout;
     body->addLayout(lists);
     body->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk_);
-    buttons->addWidget(btnCancel_);
-    auto* top = new QVBoxLayout(this);
-    top->addLayout(body);
-    top->addLayout(buttons);
+    SetBody(body);
 
     pVox_->setEnabled(false);
 }
@@ -160,16 +142,7 @@ QWidget* TfBFunSet::AddControl(const TFunSetControl& c) {
     return control;
 }
 
-void TfBFunSet::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
-}
-
 void TfBFunSet::FormShow() {
-    PlaceEditor(this);
     loading_ = true;
     LoadSettings();
     loading_ = false;
@@ -242,8 +215,4 @@ void TfBFunSet::ControlChanged() {
 
 void TfBFunSet::chVoxFunClick() {
     pVox_->setEnabled(static_cast<QCheckBox*>(Control(FunSetId::VoxFunction))->isChecked());
-}
-
-void TfBFunSet::btnCancelClick() {
-    CloseEditor(this);
 }

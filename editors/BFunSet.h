@@ -1,21 +1,20 @@
 #pragma once
 
+#include "editors/EditorForm.h"
 #include "editors/FunctionSettings.h"
 
-#include <QWidget>
 #include <array>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QSpinBox;
 class TfMaindb;
 
 // The function setting window: the radio-wide settings block. Every change of
 // a control rewrites the whole block at once; there is nothing to apply.
-class TfBFunSet : public QWidget {
+class TfBFunSet : public TEditorForm {
     Q_OBJECT
 public:
     explicit TfBFunSet(TfMaindb& db, QWidget* parent = nullptr);
@@ -30,22 +29,17 @@ public:
     QString ControlText(FunSetId id) const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
 
 private:
-    void FormShow();
     void ControlChanged();
     void chVoxFunClick();
-    void btnCancelClick();
     QLabel* AddLabel(const TFunSetControl& c);
     QWidget* AddControl(const TFunSetControl& c);
 
     TfMaindb& db_;
     bool loading_ = false;
-    bool shown_ = false;
     std::array<QWidget*, FunSetCount> controls_{};
     QGroupBox* gbVox_ = nullptr;
     QWidget* pVox_ = nullptr;
-    QPushButton* btnOk_ = nullptr;
-    QPushButton* btnCancel_ = nullptr;
 };

@@ -1,15 +1,12 @@
 #include "editors/InfoMsg.h"
 
 #include "app/Maindb.h"
-#include "editors/EditorFrame.h"
 #include "editors/IdentityFields.h"
 #include "radio/RadioImage.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QValidator>
 
 namespace {
@@ -42,11 +39,9 @@ void ShowEditable(QLineEdit* edit, bool editable) {
 
 } // namespace
 
-TfInfoMsg::TfInfoMsg(TfMaindb& db, QWidget* parent) : QWidget(parent), db_(db) {
-    setObjectName(QStringLiteral("fInfoMsg"));
-    setWindowTitle(QStringLiteral("Radio Information"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
+TfInfoMsg::TfInfoMsg(TfMaindb& db, QWidget* parent)
+    : TEditorForm(QStringLiteral("fInfoMsg"), QStringLiteral("Radio Information"), parent),
+      db_(db) {
     auto* grid = new QGridLayout;
     auto addRow = [&](const char* label, const char* caption, const char* field) {
         auto* l = new QLabel(QString::fromLatin1(caption), this);
@@ -68,35 +63,11 @@ TfInfoMsg::TfInfoMsg(TfMaindb& db, QWidget* parent) : QWidget(parent), db_(db) {
     cxSerial_->setValidator(new TUpperCaseValidator(cxSerial_));
     connect(cxSerial_, &QLineEdit::textChanged, this, &TfInfoMsg::cxSerialChange);
 
-    auto* btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->hide();
-    connect(btnOk, &QPushButton::clicked, this, &TfInfoMsg::btnOkClick);
-    auto* btnCancel = new QPushButton(QStringLiteral("&Close"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(btnCancel, &QPushButton::clicked, this, [this] { CloseEditor(this); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-    auto* top = new QVBoxLayout(this);
-    top->addLayout(grid);
-    top->addLayout(buttons);
-    top->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TfInfoMsg::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
+    SetBody(grid);
 }
 
 void TfInfoMsg::FormShow() {
     LoadFields();
-    PlaceEditor(this);
 }
 
 void TfInfoMsg::LoadFields() {
@@ -119,5 +90,5 @@ void TfInfoMsg::cxSerialChange() {
 
 void TfInfoMsg::btnOkClick() {
     StoreSerialNumber(cxSerial_->text().toStdString(), db_.All);
-    CloseEditor(this);
+    CloseForm();
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include "editors/EditorForm.h"
 
 class QLineEdit;
-class QPushButton;
 class TfMaindb;
 
 // The radio information window: model, band, serial number and the time of
 // the last write. Only the serial number can be edited, and only for a model
 // that allows it.
-class TfInfoMsg : public QWidget {
+class TfInfoMsg : public TEditorForm {
     Q_OBJECT
 public:
     explicit TfInfoMsg(TfMaindb& db, QWidget* parent = nullptr);
@@ -17,17 +16,15 @@ public:
     void LoadFields();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
+    void btnOkClick() override;
 
 private:
-    void FormShow();
     void cxSerialChange();
-    void btnOkClick();
 
     TfMaindb& db_;
     // 1 while the fields are being loaded, 2 once they show the image.
     int state_ = 1;
-    bool shown_ = false;
     QLineEdit* cxModel_ = nullptr;
     QLineEdit* cxFreq_ = nullptr;
     QLineEdit* cxSerial_ = nullptr;

@@ -1,22 +1,16 @@
 #include "editors/PassWord.h"
 
 #include "app/Maindb.h"
-#include "editors/EditorFrame.h"
 #include "editors/IdentityFields.h"
 #include "radio/RadioImage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
-TfPassWord::TfPassWord(TfMaindb& db, QWidget* parent) : QWidget(parent), db_(db) {
-    setObjectName(QStringLiteral("fPassWord"));
-    setWindowTitle(QStringLiteral("PassWord"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
+TfPassWord::TfPassWord(TfMaindb& db, QWidget* parent)
+    : TEditorForm(QStringLiteral("fPassWord"), QStringLiteral("PassWord"), parent), db_(db) {
     auto* lbOld = new QLabel(QStringLiteral("PassWard"), this);
     lbOld->setObjectName(QStringLiteral("lbOld"));
     cxoPasd_ = new QLineEdit(this);
@@ -30,19 +24,14 @@ TfPassWord::TfPassWord(TfMaindb& db, QWidget* parent) : QWidget(parent), db_(db)
     cbNps_->setObjectName(QStringLiteral("cbNps"));
     for (QLineEdit* edit : {cxoPasd_, cxnPasd_}) {
         edit->setMaxLength(static_cast<int>(RadioImage::Password.Size));
-        connect(edit, &QLineEdit::textChanged, this, &TfPassWord::PasswordChange);
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (state_ == 2)
+                StorePasswords();
+        });
     }
     lbOld->setBuddy(cxoPasd_);
     lbNew->setBuddy(cxnPasd_);
     connect(cbNps_, &QCheckBox::toggled, this, &TfPassWord::cbNpsClick);
-
-    auto* btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->hide();
-    connect(btnOk, &QPushButton::clicked, this, &TfPassWord::btnOkClick);
-    auto* btnCancel = new QPushButton(QStringLiteral("&Close"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(btnCancel, &QPushButton::clicked, this, [this] { CloseEditor(this); });
 
     auto* grid = new QGridLayout;
     grid->addWidget(lbOld, 0, 0);
@@ -50,27 +39,11 @@ TfPassWord::TfPassWord(TfMaindb& db, QWidget* parent) : QWidget(parent), db_(db)
     grid->addWidget(lbNew, 1, 0);
     grid->addWidget(cxnPasd_, 1, 1);
     grid->addWidget(cbNps_, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-    auto* top = new QVBoxLayout(this);
-    top->addLayout(grid);
-    top->addLayout(buttons);
-    top->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void TfPassWord::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-    }
+    SetBody(grid);
 }
 
 void TfPassWord::FormShow() {
     LoadFields();
-    PlaceEditor(this);
 }
 
 void TfPassWord::LoadFields() {
@@ -84,9 +57,8 @@ void TfPassWord::LoadFields() {
     state_ = 2;
 }
 
-void TfPassWord::PasswordChange() {
-    if (state_ == 2)
-        StorePasswords(cxoPasd_->text().toStdString(), cxnPasd_->text().toStdString(), db_.All);
+void TfPassWord::StorePasswords() {
+    ::StorePasswords(cxoPasd_->text().toStdString(), cxnPasd_->text().toStdString(), db_.All);
 }
 
 void TfPassWord::cbNpsClick() {
@@ -96,6 +68,6 @@ void TfPassWord::cbNpsClick() {
 }
 
 void TfPassWord::btnOkClick() {
-    StorePasswords(cxoPasd_->text().toStdString(), cxnPasd_->text().toStdString(), db_.All);
-    CloseEditor(this);
+    StorePasswords();
+    CloseForm();
 }

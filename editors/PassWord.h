@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "editors/EditorForm.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -8,7 +8,7 @@ class TfMaindb;
 
 // The password window: the password kept with the image and the new password
 // that a write sends to the radio while its box is ticked.
-class TfPassWord : public QWidget {
+class TfPassWord : public TEditorForm {
     Q_OBJECT
 public:
     explicit TfPassWord(TfMaindb& db, QWidget* parent = nullptr);
@@ -16,18 +16,16 @@ public:
     void LoadFields();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
+    void btnOkClick() override;
 
 private:
-    void FormShow();
-    void PasswordChange();
+    void StorePasswords();
     void cbNpsClick();
-    void btnOkClick();
 
     TfMaindb& db_;
     // 1 while the fields are being loaded, 2 once they show the image.
     int state_ = 1;
-    bool shown_ = false;
     QLineEdit* cxoPasd_ = nullptr;
     QLineEdit* cxnPasd_ = nullptr;
     QCheckBox* cbNps_ = nullptr;
