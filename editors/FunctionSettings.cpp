@@ -47,6 +47,12 @@ constexpr TFunSetControl Controls[FunSetCount] = {
     {I::TxTimeOut, "cbTxTimeout", K::List, "L3", "TX Time Out", TimeOuts, 0, -3, true},
 };
 
+// "VOX Inhibit OnReceive" is not printed.
+constexpr FunSetId ReportRows[] = {
+    I::Squelch,       I::SideKey,     I::TxTimeOut,   I::Scan,     I::Voice,     I::VoiceLanguage,
+    I::InceptAlarm,   I::Fm,          I::BatterySave, I::Epilogue, I::ClewVoice, I::HighVolInhibit,
+    I::LowVolInhibit, I::VoxFunction, I::VoxGainLevel};
+
 constexpr std::uint8_t NibbleMask = 0x0F;
 constexpr std::uint8_t ClewVoiceBit = 0x01;
 
@@ -84,6 +90,10 @@ std::optional<FunSetId> FunSetControlOfLabel(std::string_view label) {
             return c.Id;
     }
     return std::nullopt;
+}
+
+std::span<const FunSetId> FunSetReportRows() {
+    return ReportRows;
 }
 
 TFunctionSettings StartSettings() {

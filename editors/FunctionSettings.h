@@ -60,6 +60,10 @@ const TFunSetControl& FunSetControl(FunSetId id);
 // The control a caption label names, e.g. "L1" -> the squelch list.
 std::optional<FunSetId> FunSetControlOfLabel(std::string_view label);
 
+// The settings report's lines, in print order: the visible lists in label
+// order, the check boxes it prints, then the gain level.
+std::span<const FunSetId> FunSetReportRows();
+
 inline constexpr int GainLevelMin = 1;
 inline constexpr int GainLevelMax = 9;
 

@@ -50,6 +50,18 @@ TEST(FunSetControls, TableFollowsTheIdsAndLabelsNameTheirControls) {
                          "Voice Annunciation", "Incept Alarm", "FM", "Battery Save", "Epilogue"}));
     EXPECT_EQ(FunSetControl(*FunSetControlOfLabel("L1")).Name, "cbSQvelch");
     EXPECT_FALSE(FunSetControlOfLabel("L14").has_value());
+
+    // The report prints those lists, then four check boxes and the gain level.
+    const auto rows = FunSetReportRows();
+    ASSERT_EQ(rows.size(), 15U);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(FunSetControl(rows[i]).Caption, shown[i]);
+    std::vector<std::string_view> rest;
+    for (std::size_t i = shown.size(); i < rows.size(); ++i)
+        rest.push_back(FunSetControl(rows[i]).Caption);
+    EXPECT_EQ(rest, (std::vector<std::string_view>{"Clew Voice", "High Vol Inhibit Tx",
+                                                   "Low Vol Inhibit Tx", "VOX Function",
+                                                   "VOX Gain Level"}));
 }
 
 TEST_F(FunctionSettingsTest, AfterNewTheControlsShowTheDefaults) {
