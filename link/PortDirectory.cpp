@@ -1,5 +1,7 @@
 #include "link/PortDirectory.h"
 
+#include "lang/IniFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <set>
@@ -86,6 +88,13 @@ PortPins ParsePortPins(const std::vector<std::pair<std::string, std::string>>& e
         }
     }
     return result;
+}
+
+PortPins ReadPortPins(const IniFile& settings) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const auto& key : settings.Keys(PortsSection))
+        entries.emplace_back(key, settings.ReadString(PortsSection, key, ""));
+    return ParsePortPins(entries);
 }
 
 PortDirectory::PortDirectory(const std::vector<PortPin>& pins,

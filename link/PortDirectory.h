@@ -2,6 +2,8 @@
 
 #include "radio/Result.h"
 
+#include <string_view>
+
 #include <functional>
 #include <map>
 #include <optional>
@@ -43,6 +45,11 @@ struct PortPins {
 // as (key, value) pairs in file order. The first pin of a number or a device
 // wins; bad lines are skipped and reported.
 PortPins ParsePortPins(const std::vector<std::pair<std::string, std::string>>& entries);
+
+class IniFile;
+inline constexpr std::string_view PortsSection = "Ports";
+// The pins of the settings file.
+PortPins ReadPortPins(const IniFile& settings);
 
 class PortDirectory {
 public:

@@ -1,4 +1,5 @@
 #include "link/PortDirectory.h"
+#include "lang/IniFile.h"
 #include "link/PortOpenError.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,16 @@ TEST(PortDirectory, BadPinLinesAreSkippedAndReported) {
                                        {"COM21", "/dev/ttyUSB7"}});
     EXPECT_EQ(parsed.Pins, (std::vector<PortPin>{{3, "/dev/pts/4"}, {21, "/dev/ttyUSB7"}}));
     EXPECT_EQ(parsed.Problems.size(), 5u);
+}
+
+TEST(PortDirectory, PinsComeFromThePortsSectionOfTheSettings) {
+    IniFile settings("/nonexistent/SysInfo.Ini");
+    settings.WriteString("SysInfo", "Com", "COM3");
+    settings.WriteString("ports", "Com3", "/dev/pts/7");
+    settings.WriteString("ports", "COM1", "/dev/ttyUSB3");
+    const auto pins = ReadPortPins(settings);
+    EXPECT_EQ(pins.Pins, (std::vector<PortPin>{{3, "/dev/pts/7"}, {1, "/dev/ttyUSB3"}}));
+    EXPECT_TRUE(pins.Problems.empty());
 }
 
 TEST(EnumeratePorts, AppendsTheOpenablePortsInAscendingOrder) {
