@@ -80,7 +80,13 @@ void VirtualRadio::Receive(std::uint8_t byte) {
         return;
     Bytes request;
     request.swap(partial_);
-    Answer(Execute(request));
+    Conclude(request, Execute(request));
+}
+
+void VirtualRadio::Conclude(const Bytes& request, Bytes reply) {
+    Answer(std::move(reply));
+    if (onRequest_)
+        onRequest_(request);
 }
 
 std::size_t VirtualRadio::CommandLength() const {
@@ -109,8 +115,9 @@ std::size_t VirtualRadio::CommandLength() const {
 void VirtualRadio::Enter(Mode mode, const std::string& text) {
     mode_ = mode;
     window_.clear();
-    Record(Bytes(text.begin(), text.end()));
-    Answer({Ack});
+    const Bytes request(text.begin(), text.end());
+    Record(request);
+    Conclude(request, {Ack});
 }
 
 void VirtualRadio::Record(const Bytes& request) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,11 @@ public:
     std::array<std::uint8_t, MemorySize>& Memory() { return memory_; }
     std::array<std::uint8_t, TestMemorySize>& TestMemory() { return testMemory_; }
 
+    // Told of every recognised request, after the radio has acted on it.
+    void SetOnRequest(std::function<void(const std::vector<std::uint8_t>&)> observer) {
+        onRequest_ = std::move(observer);
+    }
+
     // A byte from the PC.
     void Receive(std::uint8_t byte);
 
@@ -77,6 +83,7 @@ private:
     Bytes Execute(const Bytes& request);
     Bytes ExecuteProgramming(const Bytes& request);
     Bytes ExecuteTest(const Bytes& request);
+    void Conclude(const Bytes& request, Bytes reply);
     void Answer(Bytes reply);
     void Queue(const Bytes& reply);
     void Pump();
@@ -103,4 +110,5 @@ private:
     Bytes received_;
     std::vector<Bytes> requests_;
     std::deque<Outgoing> outgoing_;
+    std::function<void(const Bytes&)> onRequest_;
 };
