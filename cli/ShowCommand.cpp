@@ -3,6 +3,8 @@
 #include "app/EditorHost.h"
 #include "app/Maindb.h"
 #include "editors/ChannelTable.h"
+#include "editors/FunctionSettings.h"
+#include "editors/IdentityFields.h"
 
 #include <algorithm>
 #include <iomanip>
@@ -43,6 +45,22 @@ void PrintChannels(std::ostream& out, const TChannelTable& table) {
     }
 }
 
+void PrintSettings(std::ostream& out, const TFunctionSettings& settings) {
+    std::size_t width = 0;
+    for (const TFunSetControl& control : FunSetControls()) {
+        width = std::max(width, control.Caption.size());
+    }
+    for (const TFunSetControl& control : FunSetControls()) {
+        if (!control.Visible) {
+            continue;
+        }
+        std::string text = control.Kind == FunSetKind::Check ? (settings[control.Id] ? "On" : "Off")
+                                                             : FunSetText(settings, control.Id);
+        out << "  " << control.Caption << ": " << std::string(width - control.Caption.size(), ' ')
+            << (text.empty() ? "(no entry for the stored value)" : text) << "\n";
+    }
+}
+
 } // namespace
 
 int ShowCommand::Run(const ParsedArgs& args) {
@@ -53,6 +71,13 @@ int ShowCommand::Run(const ParsedArgs& args) {
     std::ostream& out = ctx_.Out;
     out << "Model: " << db.All.ModelName << "\n";
     out << "Band: " << db.All.BandText << "\n";
+    const RadioImageView image(db.All.Image);
+    std::string serial = SerialNumberText(image);
+    serial.erase(serial.find_last_not_of(' ') + 1);
+    out << "Serial number: " << serial << "\n";
+    out << "Write time: " << WriteTimeText(image) << "\n";
+    out << "\nFunction settings\n";
+    PrintSettings(out, LoadSettings(image));
     out << "\nChannels\n";
     NoEditors host;
     TChannelTable table(db.All, host);

@@ -27,6 +27,20 @@ TEST(FileCommands, NewThenShowPrintsModelBandAndTheChannelGrid) {
     EXPECT_TRUE(shown.Err.empty());
 }
 
+TEST(FileCommands, ShowPrintsIdentitySettingsAndChannelsOfAFile) {
+    CliRig cli;
+    const auto shown = cli({"show", KX40_TEST_DATA "/kx40_two_channels.dat"});
+    ASSERT_EQ(shown.Code, 0) << shown.Err;
+    for (const std::string_view line :
+         {"\nSerial number: KX40 0001\nWrite time: 2026-12-09 08:38:10\n",
+          "\nFunction settings\n  Voice:                 On\n", "\n  VOX Gain Level:        6\n",
+          "\n  TX Time Out:           180\n",
+          "\n2            400.12500     400.12500     D754I       None        Low       Narrow  "
+          "Yes"}) {
+        EXPECT_TRUE(Contains(shown.Out, line)) << line << "\n" << shown.Out;
+    }
+}
+
 TEST(FileCommands, ExportAndImportCarryTheChannelPlanBetweenDataFiles) {
     CliRig cli;
     ASSERT_EQ(cli({"new", "--band", "400 - 470MHz", "--out", cli.Path("base.dat")}).Code, 0);
