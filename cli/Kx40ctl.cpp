@@ -3,6 +3,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/NewCommand.h"
+#include "cli/PortsCommand.h"
 #include "cli/ShowCommand.h"
 
 #include <functional>
@@ -22,10 +23,8 @@ template <class C> std::pair<std::string_view, Factory> Entry(std::string_view n
 
 const std::vector<std::pair<std::string_view, Factory>>& Commands() {
     static const std::vector<std::pair<std::string_view, Factory>> commands = {
-        Entry<NewCommand>("new"),
-        Entry<ShowCommand>("show"),
-        Entry<ExportCommand>("export"),
-        Entry<ImportCommand>("import"),
+        Entry<PortsCommand>("ports"),   Entry<NewCommand>("new"),       Entry<ShowCommand>("show"),
+        Entry<ExportCommand>("export"), Entry<ImportCommand>("import"),
     };
     return commands;
 }
