@@ -2,9 +2,14 @@
 
 #include <QString>
 
-class QWidget;
+#include <string>
+#include <vector>
 
-// What the main window asks of the desktop: file dialogs and the help viewer.
+class QWidget;
+struct TALL;
+
+// What the main window asks of the desktop: file dialogs, the help viewer and
+// the serial ports.
 // Tests replace it so no dialog or viewer ever blocks them.
 class Desktop {
 public:
@@ -19,4 +24,7 @@ public:
     virtual bool RaiseHelp(const QString& caption) = 0;
     // Opens the help file in the desktop's viewer; false when none could start.
     virtual bool OpenHelp(const QString& file, const QString& caption) = 0;
+
+    // The ports that can be opened now, "COM" + n ascending.
+    virtual std::vector<std::string> AvailablePorts(const TALL& all) = 0;
 };

@@ -6,6 +6,7 @@
 #include "app/LocalNow.h"
 #include "app/MainMenu.h"
 #include "app/Maindb.h"
+#include "link/PortDirectory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -215,6 +216,7 @@ void TfMainFrm::FormShow() {
     if (auto started = db_.CompleteStartup(LocalNow()); !started) {
         qWarning("start-up: %s", started.error().Reason.c_str());
     }
+    all.ComPort = CheckStoredPort(all.ComPort, desktop_->AvailablePorts(all));
     work_->setBackground(QBrush(QPixmap(QStringLiteral(":/kx40/PIC.png"))));
     findChild<QAction*>(QStringLiteral("miTestOnline"))->setVisible(all.TestOnline);
     FileName.clear();

@@ -1,5 +1,8 @@
 #include "app/SystemDesktop.h"
 
+#include "app/TALL.h"
+#include "link/SystemPorts.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -50,4 +53,10 @@ bool SystemDesktop::OpenHelp(const QString& file, const QString& caption) {
         return viewer_->waitForStarted(3000);
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+std::vector<std::string> SystemDesktop::AvailablePorts(const TALL& all) {
+    std::vector<std::string> ports;
+    EnumerateSystemPorts(&ports, LoadPortPins(all.AppDir).Pins);
+    return ports;
 }

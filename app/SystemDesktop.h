@@ -13,6 +13,7 @@ public:
     QString SaveFileName(QWidget* parent, const QString& filter) override;
     bool RaiseHelp(const QString& caption) override;
     bool OpenHelp(const QString& file, const QString& caption) override;
+    std::vector<std::string> AvailablePorts(const TALL& all) override;
 
 private:
     std::unique_ptr<QProcess> viewer_;

@@ -36,9 +36,3 @@ bool CanOpenExclusively(const std::string& device) {
 void EnumerateSystemPorts(std::vector<std::string>* list, const std::vector<PortPin>& pins) {
     EnumeratePorts(list, SystemPortDirectory(pins), CanOpenExclusively);
 }
-
-void SettleStoredPort(TALL& all) {
-    std::vector<std::string> available;
-    EnumerateSystemPorts(&available, LoadPortPins(all.AppDir).Pins);
-    all.ComPort = CheckStoredPort(all.ComPort, available);
-}

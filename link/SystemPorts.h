@@ -23,7 +23,3 @@ bool CanOpenExclusively(const std::string& device);
 
 // Appends the ports that can be opened now, "COM" + n ascending.
 void EnumerateSystemPorts(std::vector<std::string>* list, const std::vector<PortPin>& pins);
-
-// The check of the stored port at the main window's first show: ComPort
-// upper-cased, or the first port that can be opened when it cannot be.
-void SettleStoredPort(TALL& all);

@@ -87,6 +87,28 @@ TEST_F(MainFrmTest, FirstShowCompletesTheStateAndTheWindow) {
     EXPECT_EQ(Action("miTestOnline")->isVisible(), all.TestOnline);
 }
 
+TEST(MainFrmStartup, TheStoredPortIsSettledAtFirstShow) {
+    struct Case {
+        const char* stored;
+        std::vector<std::string> available;
+        const char* expected;
+    };
+    for (const Case& c : {Case{"com3", {"COM1", "COM3"}, "COM3"},
+                          Case{"COM7", {"COM1", "COM3"}, "COM1"}, Case{"COM7", {}, "COM7"}}) {
+        QTemporaryDir dir;
+        TfMaindb db(dir.path().toStdString() + "/");
+        db.All.ComPort = c.stored;
+        CallLog log;
+        auto desktop = std::make_unique<FakeDesktop>();
+        desktop->ports = c.available;
+        TfMainFrm frm(db, FakeWindows(log), std::move(desktop));
+        frm.show();
+        EXPECT_EQ(db.All.ComPort, c.expected) << c.stored;
+        EXPECT_EQ(frm.findChild<QLabel*>(QStringLiteral("MainBarPanel3"))->text(),
+                  QString::fromStdString(std::string("Port: ") + c.expected));
+    }
+}
+
 TEST_F(MainFrmTest, EveryCommandReachesItsAction) {
     struct Case {
         const char* action;

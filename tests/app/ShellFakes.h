@@ -40,12 +40,14 @@ public:
         raised.push_back(caption);
         return viewerRunning;
     }
+    std::vector<std::string> AvailablePorts(const TALL&) override { return ports; }
     bool OpenHelp(const QString& file, const QString&) override {
         helpFiles.push_back(file);
         viewerRunning = true;
         return true;
     }
 
+    std::vector<std::string> ports;
     QString openReply;
     QString saveReply;
     int saveDialogs = 0;
