@@ -41,8 +41,7 @@ void LoopbackLink::Close() {
     Log("Close");
     open_ = false;
     input_.clear();
-    ++outputGeneration_;
-    output_.clear();
+    DropOutput();
 }
 
 void LoopbackLink::FlushInput() {
@@ -52,6 +51,10 @@ void LoopbackLink::FlushInput() {
 
 void LoopbackLink::FlushOutput() {
     Log("FlushOutput");
+    DropOutput();
+}
+
+void LoopbackLink::DropOutput() {
     ++outputGeneration_;
     output_.clear();
     sendBusyUntil_ = clock_.Clock().Now();

@@ -58,6 +58,8 @@ public:
     const std::vector<std::string>& Calls() const { return calls_; }
 
 private:
+    // Bytes not yet on the wire never leave.
+    void DropOutput();
     void Log(std::string call) { calls_.push_back(std::move(call)); }
     // Time at which a byte queued now, behind `busyUntil`, has fully crossed.
     VirtualClock::Micros NextByteEnd(VirtualClock::Micros& busyUntil,
