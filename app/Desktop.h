@@ -27,4 +27,6 @@ public:
 
     // The ports that can be opened now, "COM" + n ascending.
     virtual std::vector<std::string> AvailablePorts(const TALL& all) = 0;
+    // The device behind ComPort, empty when no device stands for it.
+    virtual std::string PortDevice(const TALL& all) = 0;
 };

@@ -416,6 +416,7 @@ void TfMainFrm::RefreshStatus() {
     panels_[1]->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
     panels_[2]->setText(now.toString(QStringLiteral("HH:mm:ss")));
     panels_[3]->setText(lCom_->text() + Text(all.ComPort));
+    panels_[3]->setToolTip(Text(desktop_->PortDevice(all)));
     panels_[4]->setText(Text(all.ModelName));
     panels_[5]->setText(Text(all.BandText));
     const QString title = Text(all.AppTitle);

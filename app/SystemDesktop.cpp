@@ -60,3 +60,8 @@ std::vector<std::string> SystemDesktop::AvailablePorts(const TALL& all) {
     EnumerateSystemPorts(&ports, LoadPortPins(all.AppDir).Pins);
     return ports;
 }
+
+std::string SystemDesktop::PortDevice(const TALL& all) {
+    const auto number = PortNumberOf(all.ComPort);
+    return number ? CurrentPortDirectory(all).DeviceOf(*number).value_or("") : "";
+}

@@ -14,6 +14,7 @@ public:
     bool RaiseHelp(const QString& caption) override;
     bool OpenHelp(const QString& file, const QString& caption) override;
     std::vector<std::string> AvailablePorts(const TALL& all) override;
+    std::string PortDevice(const TALL& all) override;
 
 private:
     std::unique_ptr<QProcess> viewer_;

@@ -104,8 +104,9 @@ TEST(MainFrmStartup, TheStoredPortIsSettledAtFirstShow) {
         TfMainFrm frm(db, FakeWindows(log), std::move(desktop));
         frm.show();
         EXPECT_EQ(db.All.ComPort, c.expected) << c.stored;
-        EXPECT_EQ(frm.findChild<QLabel*>(QStringLiteral("MainBarPanel3"))->text(),
-                  QString::fromStdString(std::string("Port: ") + c.expected));
+        const auto* panel = frm.findChild<QLabel*>(QStringLiteral("MainBarPanel3"));
+        EXPECT_EQ(panel->text(), QString::fromStdString(std::string("Port: ") + c.expected));
+        EXPECT_EQ(panel->toolTip(), QStringLiteral("/dev/ttyUSB0")) << "the device behind it";
     }
 }
 

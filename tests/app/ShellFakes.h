@@ -41,6 +41,7 @@ public:
         return viewerRunning;
     }
     std::vector<std::string> AvailablePorts(const TALL&) override { return ports; }
+    std::string PortDevice(const TALL&) override { return portDevice; }
     bool OpenHelp(const QString& file, const QString&) override {
         helpFiles.push_back(file);
         viewerRunning = true;
@@ -48,6 +49,7 @@ public:
     }
 
     std::vector<std::string> ports;
+    std::string portDevice = "/dev/ttyUSB0";
     QString openReply;
     QString saveReply;
     int saveDialogs = 0;
