@@ -3,6 +3,8 @@
 
 #include "WaitFor.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -67,12 +69,45 @@ TEST_F(RadioSimTest, HangsUpWhenAsked) {
     EXPECT_FALSE(link->IsOpen());
 }
 
+TEST_F(RadioSimTest, StartsFromADataFileAndDumpsTheMemoryAfterASession) {
+    QFile data(QStringLiteral(KX40_TEST_DATA "/kx40_two_channels.dat"));
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+    const QByteArray file = data.readAll();
+    const QString dump = dir.filePath(QStringLiteral("memory.bin"));
+    Start({"--memory", data.fileName(), "--dump", dump});
+    Ask({'P', 'R', 'O', 'G', 'R', 'A', 'M'}, 1);
+    Ask({0x02}, 16);
+    Ask({0x06}, 1);
+    // Radio address a is file offset 16 + a: the header comes first.
+    const Bytes block = Ask({'R', 0x00, 0x10, 0x08}, 12);
+    ASSERT_EQ(block.size(), 12u);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(block.data()) + 4, 8), file.mid(32, 8));
+    Ask({0x06}, 1);
+    Ask({'W', 0x01, 0x68, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}, 1);
+    Ask({'E'}, 0);
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo(dump).size() == 368; }));
+    QFile dumped(dump);
+    ASSERT_TRUE(dumped.open(QIODevice::ReadOnly));
+    const QByteArray memory = dumped.readAll();
+    EXPECT_EQ(memory.left(0x168), file.mid(16, 0x168));
+    EXPECT_EQ(memory.mid(0x168), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08"));
+}
+
 TEST(RadioSimOptions, BadValuesAreRefusedWithAReason) {
-    QProcess sim;
-    sim.start(QStringLiteral(KX40_RADIO_SIM), {"--model", "TOOLONG"});
-    ASSERT_TRUE(sim.waitForFinished(10000));
-    EXPECT_EQ(sim.exitCode(), 2);
-    EXPECT_TRUE(sim.readAllStandardError().contains("--model wants 4"));
+    struct Case {
+        QStringList arguments;
+        const char* reason;
+    };
+    for (const Case& c :
+         {Case{{"--model", "TOOLONG"}, "--model wants 4"},
+          Case{{"--no-reply-at", "x"}, "--no-reply-at wants a whole number"},
+          Case{{"--memory", QStringLiteral(KX40_TEST_DATA "/short.dat")}, "kx40-radio-sim: "}}) {
+        QProcess sim;
+        sim.start(QStringLiteral(KX40_RADIO_SIM), c.arguments);
+        ASSERT_TRUE(sim.waitForFinished(10000));
+        EXPECT_EQ(sim.exitCode(), 2) << c.reason;
+        EXPECT_TRUE(sim.readAllStandardError().contains(c.reason)) << c.reason;
+    }
 }
 
 } // namespace
