@@ -2,6 +2,7 @@
 
 #include "app/TALL.h"
 #include "lang/Language.h"
+#include "lang/MessageBox.h"
 #include "radio/FrqList.h"
 #include "radio/MacList.h"
 #include "radio/RadioImage.h"
@@ -29,4 +30,7 @@ public:
     TALL All;
     TFrqList Bands;
     TLanguage Language;
+    // How messages are shown; empty means the real message box of the window
+    // layer. Tests put a scripted one here.
+    MessageHandler MessageBox;
 };

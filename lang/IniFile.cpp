@@ -194,17 +194,17 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
     return Find(section, key).value_or(std::string(def));
 }
 
-std::vector<std::string> IniFile::Keys(std::string_view section) const {
-    std::vector<std::string> keys;
+std::vector<std::pair<std::string, std::string>> IniFile::Items(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> items;
     if (const auto range = FindSection(section)) {
         for (std::size_t i = range->header + 1; i < range->end; ++i) {
             const Parsed p = Parse(lines_[i].text);
             if (p.kind == Parsed::Item) {
-                keys.emplace_back(p.name);
+                items.emplace_back(p.name, p.value);
             }
         }
     }
-    return keys;
+    return items;
 }
 
 std::string IniFile::NewLineEnd() const {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // An INI file with the profile-file conventions the settings and language files
@@ -39,8 +40,8 @@ public:
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view def) const;
-    // Names of the keys of the first matching section, in file order.
-    std::vector<std::string> Keys(std::string_view section) const;
+    // Keys and values of the first matching section, in file order.
+    std::vector<std::pair<std::string, std::string>> Items(std::string_view section) const;
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 

@@ -41,7 +41,9 @@ TEST(IniFile, ReadsWithProfileConventions) {
         EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.expected)
             << c.section << "/" << c.key;
     }
-    EXPECT_EQ(ini.Keys("sysinfo"), (std::vector<std::string>{"com", "Com", "Language"}));
+    using Items = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(ini.Items("sysinfo"),
+              (Items{{"com", "COM3"}, {"Com", "COM9"}, {"Language", "Chinese|English"}}));
 }
 
 TEST(IniFile, MissingFileReadsDefaultsAndIsCreatedOnSave) {

@@ -1,0 +1,97 @@
+#include "app/Maindb.h"
+#include "lang/IniFile.h"
+#include "lang/Language.h"
+#include "lang/SetLanguage.h"
+
+#include "TempDir.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+// The language files shipped with the program: the message texts are complete,
+// and every key of a window's section names that window or one of its controls.
+
+namespace {
+
+const std::string LangDir = KX40_LANG_DIR;
+
+IniFile Shipped(const char* language) {
+    IniFile ini = IniFile::Load(LangDir + language + ".Ini");
+    EXPECT_EQ(ini.LoadError(), "");
+    return ini;
+}
+
+std::set<std::string> KeysOf(const IniFile& ini, const std::string& section) {
+    std::set<std::string> keys;
+    for (const auto& item : ini.Items(section)) {
+        keys.insert(item.first);
+    }
+    return keys;
+}
+
+// Each window that has a section in the language files, built on a scratch
+// data module. A new window adds itself here with its section.
+using Factory = std::function<std::unique_ptr<QWidget>(TfMaindb&)>;
+const std::map<std::string, Factory>& Windows() {
+    static const std::map<std::string, Factory> windows{
+        {"fSetLanguage", [](TfMaindb& db) { return std::make_unique<TfSetLanguage>(db); }},
+    };
+    return windows;
+}
+
+std::vector<std::string> FormSections(const char* language) {
+    std::vector<std::string> sections;
+    IniFile ini = Shipped(language);
+    for (const auto& [name, factory] : Windows()) {
+        if (!ini.Items(name).empty()) {
+            sections.push_back(name);
+        }
+    }
+    return sections;
+}
+
+TEST(LanguageFiles, MessageTextsAreComplete) {
+    std::set<std::string> all;
+    for (const auto& entry : LanguageKeys) {
+        all.emplace(entry.first);
+    }
+    const IniFile english = Shipped("English");
+    const IniFile chinese = Shipped("Chinese");
+    EXPECT_EQ(KeysOf(english, "Language"), all);
+    EXPECT_EQ(KeysOf(chinese, "Language"), all);
+    TLanguage texts;
+    const TLanguage builtIn;
+    LoadLanguage(texts, LangDir, "Chinese");
+    for (const auto& [key, member] : LanguageKeys) {
+        EXPECT_EQ(texts.*member, builtIn.*member) << key;
+    }
+    LoadLanguage(texts, LangDir, "English");
+    for (const auto& [key, member] : LanguageKeys) {
+        const std::string& text = texts.*member;
+        EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c > 0; })) << key;
+    }
+}
+
+TEST(LanguageFiles, FormSectionsNameTheirControls) {
+    EXPECT_EQ(FormSections("English"), FormSections("Chinese"));
+    for (const auto& section : FormSections("English")) {
+        TempDir tmp;
+        TfMaindb db(tmp.Dir());
+        const std::unique_ptr<QWidget> form = Windows().at(section)(db);
+        ASSERT_EQ(form->objectName().toStdString(), section);
+        const auto keys = KeysOf(Shipped("English"), section);
+        EXPECT_EQ(keys, KeysOf(Shipped("Chinese"), section)) << section;
+        for (const std::string& key : keys) {
+            const QString control = QString::fromStdString(key.substr(0, key.find('.')));
+            EXPECT_TRUE(control == form->objectName() || form->findChild<QObject*>(control))
+                << section << ": " << key;
+        }
+    }
+}
+
+} // namespace
