@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <string>
@@ -58,7 +59,10 @@ TfSetLanguage::TfSetLanguage(TfMaindb& db, QWidget* parent)
 
 void TfSetLanguage::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    // Restoring a minimised window is no new show: the lists stay as picked.
+    if (!event->spontaneous()) {
+        FormShow();
+    }
 }
 
 void TfSetLanguage::FormShow() {
