@@ -91,10 +91,7 @@ PortPins ParsePortPins(const std::vector<std::pair<std::string, std::string>>& e
 }
 
 PortPins ReadPortPins(const IniFile& settings) {
-    std::vector<std::pair<std::string, std::string>> entries;
-    for (const auto& key : settings.Keys(PortsSection))
-        entries.emplace_back(key, settings.ReadString(PortsSection, key, ""));
-    return ParsePortPins(entries);
+    return ParsePortPins(settings.Items(PortsSection));
 }
 
 PortDirectory::PortDirectory(const std::vector<PortPin>& pins,
