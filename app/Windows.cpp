@@ -4,6 +4,7 @@
 #include "editors/EmbeddedMessage.h"
 #include "editors/InfoMsg.h"
 #include "editors/PassWord.h"
+#include "lang/SetLanguage.h"
 
 TfWindows DefaultWindows() {
     TfWindows w;
@@ -15,5 +16,6 @@ TfWindows DefaultWindows() {
         dialog.exec();
         return false;
     };
+    w.SetLanguage = ChooseLanguage;
     return w;
 }

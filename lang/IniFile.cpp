@@ -194,6 +194,16 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
     return Find(section, key).value_or(std::string(def));
 }
 
+std::vector<std::string> IniFile::Sections() const {
+    std::vector<std::string> sections;
+    for (const Line& line : lines_) {
+        if (const Parsed p = Parse(line.text); p.kind == Parsed::Section) {
+            sections.emplace_back(p.name);
+        }
+    }
+    return sections;
+}
+
 std::vector<std::pair<std::string, std::string>> IniFile::Items(std::string_view section) const {
     std::vector<std::pair<std::string, std::string>> items;
     if (const auto range = FindSection(section)) {

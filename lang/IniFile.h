@@ -40,6 +40,8 @@ public:
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view def) const;
+    // Names of the sections, in file order.
+    std::vector<std::string> Sections() const;
     // Keys and values of the first matching section, in file order.
     std::vector<std::pair<std::string, std::string>> Items(std::string_view section) const;
 

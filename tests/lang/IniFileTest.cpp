@@ -41,6 +41,7 @@ TEST(IniFile, ReadsWithProfileConventions) {
         EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.expected)
             << c.section << "/" << c.key;
     }
+    EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"SysInfo", "sysinfo", "Other"}));
     using Items = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(ini.Items("sysinfo"),
               (Items{{"com", "COM3"}, {"Com", "COM9"}, {"Language", "Chinese|English"}}));
