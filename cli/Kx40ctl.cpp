@@ -4,7 +4,10 @@
 #include "cli/ImportCommand.h"
 #include "cli/NewCommand.h"
 #include "cli/PortsCommand.h"
+#include "cli/ReadCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/VerifyCommand.h"
+#include "cli/WriteCommand.h"
 
 #include <functional>
 #include <memory>
@@ -23,7 +26,9 @@ template <class C> std::pair<std::string_view, Factory> Entry(std::string_view n
 
 const std::vector<std::pair<std::string_view, Factory>>& Commands() {
     static const std::vector<std::pair<std::string_view, Factory>> commands = {
-        Entry<PortsCommand>("ports"),   Entry<NewCommand>("new"),       Entry<ShowCommand>("show"),
+        Entry<PortsCommand>("ports"),   Entry<ReadCommand>("read"),
+        Entry<WriteCommand>("write"),   Entry<VerifyCommand>("verify"),
+        Entry<NewCommand>("new"),       Entry<ShowCommand>("show"),
         Entry<ExportCommand>("export"), Entry<ImportCommand>("import"),
     };
     return commands;
