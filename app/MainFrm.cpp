@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 
 #include "app/ChildFrame.h"
+#include "app/CsvCommands.h"
 #include "app/EditorWindow.h"
 #include "app/FrmAbout.h"
 #include "app/LocalNow.h"
@@ -237,6 +238,14 @@ void TfMainFrm::RunCommand(int no) {
     switch (no) {
     case 5:
         ShowChildWindow(EditorKind::ChannelGrid);
+        break;
+    case CmdImportCsv:
+        if (ImportCsvCommand(db_, *desktop_, this)) {
+            RefreshEditors(1);
+        }
+        break;
+    case CmdExportCsv:
+        ExportCsvCommand(db_, *desktop_, this);
         break;
     case 7:
         runDialog(windows_.Print);

@@ -13,3 +13,7 @@ void BuildToolBar(QToolBar& bar);
 inline constexpr int CmdTreeView = 26;
 inline constexpr int CmdToolbar = 27;
 inline constexpr int CmdStatusBar = 28;
+
+// Commands this program adds to the original table.
+inline constexpr int CmdImportCsv = 39;
+inline constexpr int CmdExportCsv = 40;

@@ -1,7 +1,7 @@
 #include "cli/ImportCommand.h"
 
 #include "app/Maindb.h"
-#include "cli/TextFile.h"
+#include "app/TextFile.h"
 #include "editors/ChannelCsv.h"
 
 int ImportCommand::Run(const ParsedArgs& args) {

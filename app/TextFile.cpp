@@ -1,4 +1,4 @@
-#include "cli/TextFile.h"
+#include "app/TextFile.h"
 
 #include <cerrno>
 #include <cstring>
