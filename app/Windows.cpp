@@ -5,6 +5,8 @@
 #include "editors/InfoMsg.h"
 #include "editors/PassWord.h"
 #include "lang/SetLanguage.h"
+#include "link/ReadRadio.h"
+#include "link/WriteRadio.h"
 
 TfWindows DefaultWindows() {
     TfWindows w;
@@ -17,5 +19,7 @@ TfWindows DefaultWindows() {
         return false;
     };
     w.SetLanguage = ChooseLanguage;
+    w.ReadRadio = RunReadRadio;
+    w.WriteRadio = RunWriteRadio;
     return w;
 }
