@@ -2,6 +2,10 @@
 #include "lang/IniFile.h"
 #include "lang/Language.h"
 #include "lang/SetLanguage.h"
+#include "link/ReadRadio.h"
+#include "link/WriteRadio.h"
+#include "sim/LoopbackLink.h"
+#include "sim/VirtualScheduler.h"
 
 #include "TempDir.h"
 
@@ -35,12 +39,35 @@ std::set<std::string> KeysOf(const IniFile& ini, const std::string& section) {
     return keys;
 }
 
+// A port and a clock for the radio dialogs, which are built but never shown.
+VirtualClock& IdleClock() {
+    static VirtualClock clock;
+    return clock;
+}
+SerialLink& IdleLink() {
+    static LoopbackLink link(IdleClock());
+    return link;
+}
+Scheduler& IdleScheduler() {
+    static VirtualScheduler scheduler(IdleClock());
+    return scheduler;
+}
+
 // Each window that has a section in the language files, built on a scratch
 // data module. A new window adds itself here with its section.
 using Factory = std::function<std::unique_ptr<QWidget>(TfMaindb&)>;
 const std::map<std::string, Factory>& Windows() {
     static const std::map<std::string, Factory> windows{
         {"fSetLanguage", [](TfMaindb& db) { return std::make_unique<TfSetLanguage>(db); }},
+        {"fReadRadio",
+         [](TfMaindb& db) {
+             return std::make_unique<TfReadRadio>(db, IdleLink(), IdleScheduler());
+         }},
+        {"fWriteRadio",
+         [](TfMaindb& db) {
+             return std::make_unique<TfWriteRadio>(db, IdleLink(), IdleScheduler(),
+                                                   [] { return DateTimeBytes{}; });
+         }},
     };
     return windows;
 }
