@@ -2,6 +2,7 @@
 
 #include "app/Maindb.h"
 #include "link/ProgramSession.h"
+#include "link/RadioReader.h"
 #include "link/SystemPorts.h"
 
 #include <QEventLoop>
@@ -55,6 +56,20 @@ Result<std::unique_ptr<CliRadio>> CliRadio::ForPort(CliContext& ctx, TfMaindb& d
     db.All.ComPort = name;
     return std::unique_ptr<CliRadio>(
         new CliRadio(ctx, SystemPortDirectory(LoadPortPins(ctx.AppDir).Pins)));
+}
+
+Result<std::vector<std::uint8_t>> CliRadio::Read(CliContext& ctx, TfMaindb& db,
+                                                 const std::string& port) {
+    auto radio = ForPort(ctx, db, port);
+    if (!radio) {
+        return radio.error();
+    }
+    CliRadio& line = *radio.value();
+    RadioReader reader(db, line.Link(), line.Timers(), line.Events("reading", false));
+    if (auto read = line.Run(reader, LinkMessage::ReadOk); !read) {
+        return read.error();
+    }
+    return std::vector<std::uint8_t>(reader.RxData().begin(), reader.RxData().end());
 }
 
 LinkEvents CliRadio::Events(std::string_view verb, bool force) {

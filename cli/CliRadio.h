@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class ProgramSession;
 class QEventLoop;
@@ -24,6 +25,11 @@ public:
     // data module's port.
     static Result<std::unique_ptr<CliRadio>> ForPort(CliContext& ctx, TfMaindb& db,
                                                      const std::string& port);
+
+    // Reads the radio on `port` into the data module as the window's read does
+    // (model, band, sanitised settings); returns the memory as the radio sent it.
+    static Result<std::vector<std::uint8_t>> Read(CliContext& ctx, TfMaindb& db,
+                                                  const std::string& port);
 
     SerialLink& Link() { return link_; }
     Scheduler& Timers() { return scheduler_; }

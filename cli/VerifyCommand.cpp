@@ -2,7 +2,6 @@
 
 #include "app/Maindb.h"
 #include "cli/CliRadio.h"
-#include "link/RadioReader.h"
 #include "radio/HexText.h"
 
 int VerifyCommand::Run(const ParsedArgs& args) {
@@ -15,30 +14,24 @@ int VerifyCommand::Run(const ParsedArgs& args) {
     if (auto started = StartImage(db); !started) {
         return Fail(started.error().Reason);
     }
-    auto radio = CliRadio::ForPort(ctx_, db, *args.Option("port"));
-    if (!radio) {
-        return Fail(radio.error().Reason);
-    }
-    CliRadio& line = *radio.value();
-    RadioReader reader(db, line.Link(), line.Timers(), line.Events("reading", false));
-    if (auto read = line.Run(reader, LinkMessage::ReadOk); !read) {
-        return Fail(read.error().Reason);
+    const auto memory = CliRadio::Read(ctx_, db, *args.Option("port"));
+    if (!memory) {
+        return Fail(memory.error().Reason);
     }
 
     // Every write stamps its own time, so the write time never matches.
     constexpr ImageRegion skipped = RadioImage::WriteTime;
-    const auto memory = reader.RxData();
     int differences = 0;
-    for (std::size_t address = 0; address < memory.size(); ++address) {
+    for (std::size_t address = 0; address < memory->size(); ++address) {
         const std::size_t offset = RadioImage::ToImageOffset(address);
         const std::uint8_t want = expected.All.Image[offset];
-        if ((offset >= skipped.Offset && offset < skipped.End()) || memory[address] == want) {
+        if ((offset >= skipped.Offset && offset < skipped.End()) || (*memory)[address] == want) {
             continue;
         }
         ++differences;
         ctx_.Out << "0x" << ByteToHex(static_cast<std::uint8_t>(address >> 8)).substr(1)
                  << ByteToHex(static_cast<std::uint8_t>(address)) << ": file " << ByteToHex(want)
-                 << ", radio " << ByteToHex(memory[address]) << "\n";
+                 << ", radio " << ByteToHex((*memory)[address]) << "\n";
     }
     if (differences > 0) {
         return Fail(std::to_string(differences) + " bytes of the radio differ from " + file);
