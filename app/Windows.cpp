@@ -6,6 +6,7 @@
 #include "editors/PassWord.h"
 #include "lang/SetLanguage.h"
 #include "link/ReadRadio.h"
+#include "link/SetPort.h"
 #include "link/WriteRadio.h"
 
 TfWindows DefaultWindows() {
@@ -21,5 +22,6 @@ TfWindows DefaultWindows() {
     w.SetLanguage = ChooseLanguage;
     w.ReadRadio = RunReadRadio;
     w.WriteRadio = RunWriteRadio;
+    w.SetPort = RunSetPort;
     return w;
 }
