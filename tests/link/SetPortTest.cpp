@@ -32,21 +32,20 @@ struct SetPortTest : ::testing::Test {
                                              });
         dialog->show();
     }
-    std::vector<int> Enabled() const {
+    // Numbers of the radio buttons for which `test` holds.
+    template <typename Test> std::vector<int> Buttons(Test test) const {
         std::vector<int> numbers;
         for (int n = 1; n <= TfSetPort::PortButtons; ++n) {
-            if (dialog->PortButton(n)->isEnabled())
+            if (test(*dialog->PortButton(n)))
                 numbers.push_back(n);
         }
         return numbers;
     }
+    std::vector<int> Enabled() const {
+        return Buttons([](const QRadioButton& b) { return b.isEnabled(); });
+    }
     std::vector<int> Checked() const {
-        std::vector<int> numbers;
-        for (int n = 1; n <= TfSetPort::PortButtons; ++n) {
-            if (dialog->PortButton(n)->isChecked())
-                numbers.push_back(n);
-        }
-        return numbers;
+        return Buttons([](const QRadioButton& b) { return b.isChecked(); });
     }
     void Press(const char* button) {
         dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
