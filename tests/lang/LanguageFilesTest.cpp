@@ -3,6 +3,7 @@
 #include "lang/Language.h"
 #include "lang/SetLanguage.h"
 #include "link/ReadRadio.h"
+#include "link/SetPort.h"
 #include "link/WriteRadio.h"
 #include "sim/LoopbackLink.h"
 #include "sim/VirtualScheduler.h"
@@ -67,6 +68,11 @@ const std::map<std::string, Factory>& Windows() {
          [](TfMaindb& db) {
              return std::make_unique<TfWriteRadio>(db, IdleLink(), IdleScheduler(),
                                                    [] { return DateTimeBytes{}; });
+         }},
+        {"fSetPort",
+         [](TfMaindb& db) {
+             return std::make_unique<TfSetPort>(db.All, PortDirectory({}, {}),
+                                                [](const std::string&) { return false; });
          }},
     };
     return windows;
