@@ -14,8 +14,8 @@ TfWindows DefaultWindows() {
     w.RadioInformation = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfInfoMsg>(db); };
     w.Password = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfPassWord>(db); };
     w.FunctionSetting = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfBFunSet>(db); };
-    w.EmbeddedMessage = [](TfMaindb&, QWidget* parent) {
-        TfEmbeddedMessage dialog(parent);
+    w.EmbeddedMessage = [](TfMaindb& db, QWidget* parent) {
+        TfEmbeddedMessage dialog(db.All, parent);
         dialog.exec();
         return false;
     };

@@ -1,6 +1,7 @@
 #include "editors/BFunSet.h"
 
 #include "app/Maindb.h"
+#include "lang/TranslateForm.h"
 #include "radio/RadioImage.h"
 
 #include <QCheckBox>
@@ -40,15 +41,16 @@ QString Text(std::string_view s) {
 } // namespace
 
 TfBFunSet::TfBFunSet(TfMaindb& db, QWidget* parent)
-    : TEditorForm(QStringLiteral("fBFunSet"), QStringLiteral("Function Setting"), parent), db_(db) {
+    : TEditorForm(QStringLiteral("fBFunSet"), QStringLiteral("Function Setting"), db.All, parent),
+      db_(db) {
     auto* lists = new QGridLayout;
     auto* vox = new QVBoxLayout;
     auto* checks = new QVBoxLayout;
 
-    gbVox_ = new QGroupBox(QStringLiteral("VOX"), this);
-    gbVox_->setObjectName(QStringLiteral("gbVox"));
-    gbVox_->setLayout(vox);
-    pVox_ = new QWidget(gbVox_);
+    auto* gbVox = new QGroupBox(QStringLiteral("VOX"), this);
+    gbVox->setObjectName(QStringLiteral("gbVox"));
+    gbVox->setLayout(vox);
+    pVox_ = new QWidget(gbVox);
     pVox_->setObjectName(QStringLiteral("pVox"));
     auto* panel = new QGridLayout(pVox_);
     panel->setContentsMargins(0, 0, 0, 0);
@@ -86,7 +88,7 @@ TfBFunSet::TfBFunSet(TfMaindb& db, QWidget* parent)
     checks->addStretch();
 
     auto* right = new QVBoxLayout;
-    right->addWidget(gbVox_);
+    right->addWidget(gbVox);
     right->addLayout(checks);
     auto* body = new QHBoxLayout;
     body->addLayout(lists);
@@ -137,13 +139,14 @@ QWidget* TfBFunSet::AddControl(const TFunSetControl& c) {
     }
     }
     control->setObjectName(Text(c.Name));
-    control->setProperty("tag", c.Tag);
+    SetTag(*control, c.Tag);
     controls_[static_cast<std::size_t>(c.Id)] = control;
     return control;
 }
 
 void TfBFunSet::FormShow() {
     loading_ = true;
+    Translate();
     LoadSettings();
     loading_ = false;
 }

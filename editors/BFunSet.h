@@ -5,11 +5,7 @@
 
 #include <array>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
-class QSpinBox;
 class TfMaindb;
 
 // The function setting window: the radio-wide settings block. Every change of
@@ -40,6 +36,5 @@ private:
     TfMaindb& db_;
     bool loading_ = false;
     std::array<QWidget*, FunSetCount> controls_{};
-    QGroupBox* gbVox_ = nullptr;
     QWidget* pVox_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "editors/EditorForm.h"
 
+#include "lang/TranslateForm.h"
+
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -17,8 +19,9 @@ QWidget* Frame(QWidget* editor) {
 
 } // namespace
 
-TEditorForm::TEditorForm(const QString& name, const QString& caption, QWidget* parent)
-    : QWidget(parent) {
+TEditorForm::TEditorForm(const QString& name, const QString& caption, const TALL& all,
+                         QWidget* parent)
+    : QWidget(parent), all_(all) {
     setObjectName(name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -41,6 +44,10 @@ void TEditorForm::SetBody(QLayout* body) {
     top->addLayout(body);
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TEditorForm::Translate() {
+    TranslateOnOpen(*this, all_, true);
 }
 
 void TEditorForm::CloseForm() {

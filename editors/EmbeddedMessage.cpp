@@ -1,6 +1,7 @@
 #include "editors/EmbeddedMessage.h"
 
 #include "editors/MessageFilter.h"
+#include "lang/TranslateForm.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -26,7 +27,7 @@ public:
 
 } // namespace
 
-TfEmbeddedMessage::TfEmbeddedMessage(QWidget* parent) : QDialog(parent) {
+TfEmbeddedMessage::TfEmbeddedMessage(const TALL& all, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("fEmbeddedMessage"));
     setWindowTitle(QStringLiteral("Embedded Message"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
@@ -54,4 +55,5 @@ TfEmbeddedMessage::TfEmbeddedMessage(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(btnCancel);
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
+    TranslateOnOpen(*this, all, true);
 }

@@ -1,6 +1,7 @@
 #include "editors/FunctionSettings.h"
 
 #include "app/TALL.h"
+#include "lang/ItemTags.h"
 #include "radio/RadioImage.h"
 
 #include <algorithm>
@@ -42,9 +43,9 @@ constexpr TFunSetControl Controls[FunSetCount] = {
     {I::BatterySave, "cxRate", K::List, "L9", "Battery Save", Rates, 4, 0, true},
     {I::Whisper, "cxWhisper", K::List, "L13", "Whisper", Whispers, 0, 0, false},
     {I::ClewVoice, "cbBeepTone", K::Check, "", "Clew Voice", {}, 0, 0, true},
-    {I::Squelch, "cbSQvelch", K::List, "L1", "Squelch level", Squelches, 0, -2, true},
+    {I::Squelch, "cbSQvelch", K::List, "L1", "Squelch level", Squelches, 0, TagData, true},
     {I::SideKey, "cbMonikey", K::List, "L2", "Side Key", SideKeys, 0, 0, true},
-    {I::TxTimeOut, "cbTxTimeout", K::List, "L3", "TX Time Out", TimeOuts, 0, -3, true},
+    {I::TxTimeOut, "cbTxTimeout", K::List, "L3", "TX Time Out", TimeOuts, 0, TagFirstItem, true},
 };
 
 // "VOX Inhibit OnReceive" is not printed.

@@ -50,7 +50,7 @@ struct TFunSetControl {
     std::span<const std::string_view> Entries;
     // The entry (the value for the spin box) shown before the first load.
     int Start;
-    // Translation tag: -2 the entries are data, -3 only the first is a word.
+    // Which entries a language file may replace (lang/ItemTags.h).
     int Tag;
     bool Visible;
 };

@@ -11,12 +11,15 @@
 
 namespace {
 
-// Typed or pasted letters become capitals, as serial numbers are written.
-class TUpperCaseValidator : public QValidator {
+// Typed or pasted letters become capitals, as serial numbers are written; a
+// character the image cannot hold is refused rather than stored as a space.
+class TSerialValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         for (QChar& c : input) {
+            if (c < u' ' || c > u'~')
+                return Invalid;
             if (c >= u'a' && c <= u'z')
                 c = QChar(c.unicode() - u'a' + u'A');
         }
@@ -40,7 +43,7 @@ void ShowEditable(QLineEdit* edit, bool editable) {
 } // namespace
 
 TfInfoMsg::TfInfoMsg(TfMaindb& db, QWidget* parent)
-    : TEditorForm(QStringLiteral("fInfoMsg"), QStringLiteral("Radio Information"), parent),
+    : TEditorForm(QStringLiteral("fInfoMsg"), QStringLiteral("Radio Information"), db.All, parent),
       db_(db) {
     auto* grid = new QGridLayout;
     auto addRow = [&](const char* label, const char* caption, const char* field) {
@@ -60,13 +63,14 @@ TfInfoMsg::TfInfoMsg(TfMaindb& db, QWidget* parent)
     cxSerial_ = addRow("lbSerial", "Serial Number", "cxSerial");
     cxRadioTime_ = addRow("lbRadioTime", "Write Time", "cxRadioTime");
     cxSerial_->setMaxLength(static_cast<int>(RadioImage::SerialNumber.Size));
-    cxSerial_->setValidator(new TUpperCaseValidator(cxSerial_));
+    cxSerial_->setValidator(new TSerialValidator(cxSerial_));
     connect(cxSerial_, &QLineEdit::textChanged, this, &TfInfoMsg::cxSerialChange);
 
     SetBody(grid);
 }
 
 void TfInfoMsg::FormShow() {
+    Translate();
     LoadFields();
 }
 

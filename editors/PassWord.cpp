@@ -10,7 +10,8 @@
 #include <QLineEdit>
 
 TfPassWord::TfPassWord(TfMaindb& db, QWidget* parent)
-    : TEditorForm(QStringLiteral("fPassWord"), QStringLiteral("PassWord"), parent), db_(db) {
+    : TEditorForm(QStringLiteral("fPassWord"), QStringLiteral("PassWord"), db.All, parent),
+      db_(db) {
     auto* lbOld = new QLabel(QStringLiteral("PassWard"), this);
     lbOld->setObjectName(QStringLiteral("lbOld"));
     cxoPasd_ = new QLineEdit(this);
@@ -43,6 +44,7 @@ TfPassWord::TfPassWord(TfMaindb& db, QWidget* parent)
 }
 
 void TfPassWord::FormShow() {
+    Translate();
     LoadFields();
 }
 

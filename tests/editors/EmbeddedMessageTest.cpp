@@ -1,5 +1,7 @@
 #include "editors/EmbeddedMessage.h"
 
+#include "app/TALL.h"
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -20,7 +22,8 @@ void Type(QLineEdit* line, const QString& text) {
 } // namespace
 
 TEST(EmbeddedMessage, LinesTakeOnlyLettersDigitsAndSpacesUpToTheirLength) {
-    TfEmbeddedMessage dialog;
+    TALL all;
+    TfEmbeddedMessage dialog(all);
     dialog.show();
     for (const char* name : {"edEMA", "edEMB"}) {
         auto* line = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));

@@ -68,6 +68,9 @@ TEST_F(IdentityWindowsTest, AnEditableSerialNumberIsTypedInCapitals) {
     Open<TfInfoMsg>();
     EXPECT_FALSE(Edit("cxSerial")->isReadOnly());
     EXPECT_FALSE(db.All.Modified);
+    Retype("cxSerial", "ab-12");
+    Edit("cxSerial")->insert(QStringLiteral("\u00E9\u4E2D"));
+    EXPECT_EQ(Edit("cxSerial")->text(), "AB-12");
     Retype("cxSerial", "ab-12345678901234");
     EXPECT_EQ(Edit("cxSerial")->text(), "AB-1234567890123");
     EXPECT_EQ(image.Text(RadioImage::SerialNumber), "AB-1234567890123");
