@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 
+#include "app/Maindb.h"
 #include "editors/BFunSet.h"
 #include "editors/EmbeddedMessage.h"
 #include "editors/InfoMsg.h"

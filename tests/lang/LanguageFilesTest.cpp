@@ -1,4 +1,8 @@
 #include "app/Maindb.h"
+#include "editors/BFunSet.h"
+#include "editors/EmbeddedMessage.h"
+#include "editors/InfoMsg.h"
+#include "editors/PassWord.h"
 #include "lang/IniFile.h"
 #include "lang/Language.h"
 #include "lang/SetLanguage.h"
@@ -74,6 +78,11 @@ const std::map<std::string, Factory>& Windows() {
              return std::make_unique<TfSetPort>(db.All, PortDirectory({}, {}),
                                                 [](const std::string&) { return false; });
          }},
+        {"fBFunSet", [](TfMaindb& db) { return std::make_unique<TfBFunSet>(db); }},
+        {"fInfoMsg", [](TfMaindb& db) { return std::make_unique<TfInfoMsg>(db); }},
+        {"fPassWord", [](TfMaindb& db) { return std::make_unique<TfPassWord>(db); }},
+        {"fEmbeddedMessage",
+         [](TfMaindb& db) { return std::make_unique<TfEmbeddedMessage>(db.All); }},
     };
     return windows;
 }
