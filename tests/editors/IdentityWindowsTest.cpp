@@ -3,6 +3,7 @@
 
 #include "app/Maindb.h"
 #include "radio/RadioImage.h"
+#include "radio/Scrambler.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -92,6 +93,11 @@ TEST_F(IdentityWindowsTest, PasswordTypingStoresWithoutMarkingTheImageChanged) {
     Retype("cxnPasd", "wxyz");
     EXPECT_EQ(image.Text(RadioImage::NewPassword), "wxyz    ");
     EXPECT_FALSE(db.All.Modified);
+    // A write now sends the new password in place of the radio's own.
+    const auto sent =
+        BlockToWrite(db.All, RadioImage::ToRadioAddress(RadioImage::RadioPassword.Offset));
+    ASSERT_TRUE(sent.has_value());
+    EXPECT_EQ(*sent, ScrambleBlock(image.Field<RadioImage::NewPassword>()));
 
     ClickNewPasswordBox();
     EXPECT_FALSE(db.All.NewPasswordEnabled);
