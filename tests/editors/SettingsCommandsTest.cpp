@@ -4,6 +4,7 @@
 #include "tests/app/ShellFakes.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -41,6 +42,18 @@ TEST_F(SettingsCommandsTest, EditorsOpenAtTheirPlaceOnceAndCloseWithTheirButton)
         EXPECT_EQ(frm.ChildWindow(kind), nullptr) << no;
     }
     EXPECT_FALSE(db.All.Modified);
+}
+
+TEST_F(SettingsCommandsTest, TheFrameShowsTheTranslatedCaption) {
+    QFile file(dir.filePath(QStringLiteral("Test.Ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[fBFunSet]\nfBFunSet.Caption=Funktionen\n");
+    file.close();
+    db.All.LanguageName = "Test";
+    db.All.LanguageIndex = 1;
+    frm.RunCommand(37);
+    ASSERT_NE(frm.ChildWindow(EditorKind::FunctionSetting), nullptr);
+    EXPECT_EQ(frm.ChildWindow(EditorKind::FunctionSetting)->windowTitle(), "Funktionen");
 }
 
 TEST_F(SettingsCommandsTest, TreeNodesOpenRadioInformationAndFunctionSetting) {
