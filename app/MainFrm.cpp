@@ -7,10 +7,17 @@
 #include "app/LocalNow.h"
 #include "app/MainMenu.h"
 #include "app/Maindb.h"
+#include "lang/ItemTags.h"
+#include "lang/MessageBox.h"
+#include "lang/ShowMessageBox.h"
+#include "lang/SysInfo.h"
+#include "lang/TranslateForm.h"
+#include "radio/Model.h"
 #include "link/PortDirectory.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -34,6 +41,7 @@ namespace {
 constexpr int ChannelNodes = 16;
 constexpr int CmdChannelNode = 10;
 constexpr int NodeCommandRole = Qt::UserRole;
+const QString DataFileFilter = QStringLiteral("Data File(*.dat)");
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -117,6 +125,7 @@ void TfMainFrm::BuildControls() {
     cbCom_ = new QComboBox(pRight);
     cbCom_->setObjectName(QStringLiteral("cbCom"));
     cbCom_->hide();
+    SetTag(*cbCom_, TagData);
     rightLayout->addWidget(cbCom_);
     barLayout->addWidget(pRight);
     layout->addWidget(pBar);
@@ -220,7 +229,10 @@ void TfMainFrm::FormShow() {
     all.ComPort = CheckStoredPort(all.ComPort, desktop_->AvailablePorts(all));
     work_->setBackground(QBrush(QPixmap(QStringLiteral(":/kx40/PIC.png"))));
     findChild<QAction*>(QStringLiteral("miTestOnline"))->setVisible(all.TestOnline);
-    FileName.clear();
+    doc_.FileName.clear();
+    if (all.LanguageIndex > 0) {
+        TranslateForm(*this, all.AppDir, all.LanguageName, true);
+    }
     SetTreeTexts();
     setWindowTitle(Text(all.AppTitle));
     RefreshStatus();
@@ -236,6 +248,18 @@ void TfMainFrm::RunCommand(int no) {
     }
     const auto runDialog = [this](const DialogRunner& run) { return run && run(db_, this); };
     switch (no) {
+    case 1:
+        doc_.New();
+        break;
+    case 2:
+        doc_.Open();
+        break;
+    case 3:
+        doc_.Save();
+        break;
+    case 4:
+        doc_.SaveAs();
+        break;
     case 5:
         ShowChildWindow(EditorKind::ChannelGrid);
         break;
@@ -252,6 +276,11 @@ void TfMainFrm::RunCommand(int no) {
         break;
     case 8:
         runDialog(windows_.PrintPreview);
+        break;
+    case 9:
+        if (const auto band = ChooseModel(db_, this)) {
+            doc_.ChangeModel(*band);
+        }
         break;
     case 10:
         if (ShowChildWindow(EditorKind::ChannelEdit) != nullptr) {
@@ -272,7 +301,7 @@ void TfMainFrm::RunCommand(int no) {
         break;
     case 20:
         if (runDialog(windows_.ReadRadio)) {
-            FileName.clear();
+            doc_.FileName.clear();
             RefreshStatus();
             RefreshEditors(1);
         }
@@ -286,6 +315,11 @@ void TfMainFrm::RunCommand(int no) {
     case 24:
         runDialog(windows_.SetPort);
         RefreshStatus();
+        break;
+    case 25:
+        if (runDialog(windows_.SetLanguage)) {
+            LanguageChanged();
+        }
         break;
     case 29:
         work_->cascadeSubWindows();
@@ -428,8 +462,7 @@ void TfMainFrm::RefreshStatus() {
     panels_[3]->setToolTip(Text(desktop_->PortDevice(all)));
     panels_[4]->setText(Text(all.ModelName));
     panels_[5]->setText(Text(all.BandText));
-    const QString title = Text(all.AppTitle);
-    setWindowTitle(FileName.isEmpty() ? title : title + QStringLiteral(" [") + FileName + ']');
+    setWindowTitle(Text(doc_.Caption()));
 }
 
 void TfMainFrm::SetTreeTexts() {
@@ -501,4 +534,59 @@ void TfMainFrm::ShowHelp() {
         desktop_->OpenHelp(Text(all.AppDir + all.HelpName + "_" + all.LanguageName + ".chm"),
                            caption);
     }
+}
+
+void TfMainFrm::LanguageChanged() {
+    TALL& all = db_.All;
+    TranslateForm(*this, all.AppDir, all.LanguageName, true);
+    RefreshStatus();
+    CloseEditorWindows();
+    SetTreeTexts();
+    ShowChildWindow(EditorKind::ChannelGrid);
+    all.Modified = false;
+}
+
+void TfMainFrm::closeEvent(QCloseEvent* event) {
+    if (EditorWindow* grid = Editor(EditorKind::ChannelGrid)) {
+        grid->FinishEditing();
+    }
+    if (!Ask(db_.Language.ExitProgram) || !doc_.SaveCheck()) {
+        event->ignore();
+        return;
+    }
+    if (const auto saved = SaveSysInfo(db_.All); !saved) {
+        Tell(saved.error().Reason);
+    }
+    event->accept();
+}
+
+bool TfMainFrm::Ask(const std::string& text) {
+    return ShowMessageBox(db_, db_.Language.Confirmation, text, MsgYesNo) == IdYes;
+}
+
+void TfMainFrm::Tell(const std::string& text) {
+    ShowMessageBox(db_, db_.Language.Confirmation, text, MsgInformation);
+}
+
+std::optional<std::string> TfMainFrm::OpenPath() {
+    const QString path = desktop_->OpenFileName(this, DataFileFilter);
+    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+}
+
+std::optional<std::string> TfMainFrm::SavePath() {
+    const QString path = desktop_->SaveFileName(this, DataFileFilter);
+    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+}
+
+void TfMainFrm::FileChanged() {
+    RefreshStatus();
+}
+
+void TfMainFrm::ImageReplaced() {
+    RefreshStatus();
+    RefreshEditors(1);
+}
+
+DateTimeBytes TfMainFrm::Now() {
+    return LocalNow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Desktop.h"
+#include "app/Document.h"
 #include "app/EditorHost.h"
 #include "app/Windows.h"
 
@@ -25,7 +26,7 @@ class TfMaindb;
 // number that RunCommand carries out; the windows behind the numbers come
 // from the TfWindows table, so the frame itself only dispatches and keeps the
 // open windows in step.
-class TfMainFrm : public QMainWindow, public EditorHost {
+class TfMainFrm : public QMainWindow, public EditorHost, private DocumentUi {
     Q_OBJECT
 public:
     TfMainFrm(TfMaindb& db, TfWindows windows, std::unique_ptr<Desktop> desktop,
@@ -46,11 +47,12 @@ public:
     // The open window of that kind, or null.
     QMdiSubWindow* ChildWindow(EditorKind kind) const;
 
-    // Path of the current data file, empty when the image has none.
-    QString FileName;
+    // The current data file and the document commands on it.
+    TDocument& Document() { return doc_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
@@ -62,10 +64,20 @@ private:
     void TileChildren(Qt::Orientation orientation);
     void ArrangeIcons();
     EditorWindow* Editor(EditorKind kind) const;
+    void LanguageChanged();
+
+    bool Ask(const std::string& text) override;
+    void Tell(const std::string& text) override;
+    std::optional<std::string> OpenPath() override;
+    std::optional<std::string> SavePath() override;
+    void FileChanged() override;
+    void ImageReplaced() override;
+    DateTimeBytes Now() override;
 
     TfMaindb& db_;
     TfWindows windows_;
     std::unique_ptr<Desktop> desktop_;
+    TDocument doc_{db_, *this};
     std::array<QPointer<QMdiSubWindow>, EditorKindCount> children_;
     bool shown_ = false;
 

@@ -2,9 +2,14 @@
 #include "ShellFakes.h"
 #include "app/ChildFrame.h"
 #include "app/Maindb.h"
+#include "lang/MessageBox.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,13 +23,29 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 
 namespace {
 
+struct Shown {
+    std::string caption;
+    std::string text;
+    int style;
+};
+
 class MainFrmTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        db.MessageBox = [this](const std::string& caption, const std::string& text, int style) {
+            shown.push_back({caption, text, style});
+            if (answers.empty()) {
+                return IdNo;
+            }
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
         auto fake = std::make_unique<FakeDesktop>();
         desktop = fake.get();
         frm = std::make_unique<TfMainFrm>(db, FakeWindows(log), std::move(fake));
@@ -47,8 +68,19 @@ protected:
         return static_cast<int>(frm->findChild<QMdiArea*>()->subWindowList().size());
     }
 
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Shown& s : shown) {
+            texts.push_back(s.text);
+        }
+        return texts;
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
     QTemporaryDir dir;
     TfMaindb db{dir.path().toStdString() + "/"};
+    std::vector<Shown> shown;
+    std::deque<int> answers;
     CallLog log;
     FakeDesktop* desktop = nullptr;
     std::unique_ptr<TfMainFrm> frm;
@@ -60,7 +92,7 @@ TEST_F(MainFrmTest, FirstShowCompletesTheStateAndTheWindow) {
     EXPECT_EQ(all.ModelName, "KX-40(UHF)");
     EXPECT_EQ(all.BandLow, 400.0);
     EXPECT_EQ(all.BandHigh, 470.0);
-    EXPECT_TRUE(frm->FileName.isEmpty());
+    EXPECT_TRUE(frm->Document().FileName.isEmpty());
     EXPECT_EQ(frm->windowTitle(), "KX-40");
 
     QTreeWidgetItem* root = Tree()->topLevelItem(0);
@@ -256,12 +288,12 @@ TEST_F(MainFrmTest, FreshGridAfterEveryWindowClosed) {
 }
 
 TEST_F(MainFrmTest, ReadFollowUpForgetsTheFile) {
-    frm->FileName = QStringLiteral("/tmp/a.dat");
+    frm->Document().FileName = QStringLiteral("/tmp/a.dat");
     frm->RefreshStatus();
     EXPECT_EQ(frm->windowTitle(), "KX-40 [/tmp/a.dat]");
     frm->RunCommand(20);
     EXPECT_EQ(frm->windowTitle(), "KX-40");
-    EXPECT_TRUE(frm->FileName.isEmpty());
+    EXPECT_TRUE(frm->Document().FileName.isEmpty());
 }
 
 TEST_F(MainFrmTest, HelpOpensAtMostOneViewer) {
@@ -311,6 +343,107 @@ TEST_F(MainFrmTest, AboutBoxShowsThePlaceholdersAndClosesOnAClick) {
     frm->RunCommand(35);
     EXPECT_EQ(title, "KX-40");
     EXPECT_EQ(memo, "7\n8\n\n9");
+}
+
+TEST_F(MainFrmTest, LeavingAsksFirstAndNoKeepsEverything) {
+    db.All.Modified = true;
+    const ImageBytes image = db.All.Image;
+    answers = {IdNo};
+    EXPECT_FALSE(frm->close());
+    EXPECT_TRUE(frm->isVisible());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, db.Language.Confirmation);
+    EXPECT_EQ(shown[0].text, db.Language.ExitProgram);
+    EXPECT_EQ(shown[0].style, MsgYesNo);
+    EXPECT_TRUE(db.All.Modified);
+    EXPECT_EQ(db.All.Image, image);
+    EXPECT_EQ(log, CallLog{"grid.finish"});
+}
+
+TEST_F(MainFrmTest, LeavingWithChangesOffersToSaveAndWritesTheSettings) {
+    db.All.Modified = true;
+    db.All.ComPort = "COM7";
+    // Yes, Yes, then the save dialog is cancelled: the window closes anyway.
+    answers = {IdYes, IdYes};
+    EXPECT_TRUE(frm->close());
+    EXPECT_EQ(Texts(), (std::vector<std::string>{db.Language.ExitProgram, db.Language.SaveProgram}));
+    EXPECT_EQ(desktop->saveDialogs, 1);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.dat")}).size(), 0);
+    QFile settings(Path("SysInfo.Ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("COM7"));
+}
+
+TEST_F(MainFrmTest, AFailedSaveOnLeavingKeepsTheWindowOpen) {
+    db.All.Modified = true;
+    desktop->saveReply = Path("missing/plan.dat");
+    answers = {IdYes, IdYes, IdOk};
+    EXPECT_FALSE(frm->close());
+    EXPECT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown.back().style, MsgInformation);
+    EXPECT_TRUE(db.All.Modified);
+}
+
+TEST_F(MainFrmTest, DocumentCommandsKeepTheCaptionAndTheEditorsInStep) {
+    desktop->saveReply = Path("plan.dat");
+    frm->RunCommand(3);
+    EXPECT_EQ(desktop->filters.back(), "Data File(*.dat)");
+    EXPECT_EQ(frm->windowTitle(), "KX-40 [" + Path("plan.dat") + "]");
+    EXPECT_FALSE(db.All.Modified);
+
+    log.clear();
+    desktop->openReply = Path("plan.dat");
+    frm->RunCommand(2);
+    EXPECT_EQ(frm->windowTitle(), "KX-40 [" + Path("plan.dat") + "]");
+    EXPECT_EQ(log, (CallLog{"grid.finish", "grid.new"}));
+
+    desktop->openReply = QString::fromLatin1(KX40_TEST_DATA) + "/unregistered_model.dat";
+    frm->RunCommand(2);
+    EXPECT_EQ(Texts().back(), db.Language.ModError);
+    EXPECT_EQ(frm->windowTitle(), "KX-40");
+
+    frm->RunCommand(3);
+    log.clear();
+    frm->RunCommand(1);
+    EXPECT_EQ(frm->windowTitle(), "KX-40");
+    EXPECT_EQ(log, (CallLog{"grid.finish", "grid.new"}));
+}
+
+TEST_F(MainFrmTest, ModelDialogOffersTheCatalogueAndAppliesTheChoice) {
+    const auto runDialog = [this](const char* band, const char* button) {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->objectName(), "fModel");
+            auto* model = box->findChild<QComboBox*>(QStringLiteral("cbCopmut"));
+            auto* bands = box->findChild<QComboBox*>(QStringLiteral("cbPd"));
+            EXPECT_EQ(model->currentText(), "KX-40(UHF)");
+            EXPECT_EQ(bands->currentText(), QString::fromStdString(db.All.BandText));
+            bands->setCurrentText(QString::fromLatin1(band));
+            box->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        });
+        frm->RunCommand(9);
+    };
+    const ImageBytes image = db.All.Image;
+    runDialog("440 - 530MHz", "btnCancel");
+    EXPECT_EQ(db.All.BandText, "400 - 470MHz");
+    EXPECT_EQ(db.All.Image, image);
+
+    db.All.Modified = true;
+    answers = {IdNo};
+    runDialog("440 - 530MHz", "btnOk");
+    EXPECT_EQ(Texts(), std::vector<std::string>{db.Language.ClearData});
+    EXPECT_EQ(db.All.BandText, "400 - 470MHz");
+
+    answers = {IdYes, IdNo};
+    log.clear();
+    runDialog("440 - 530MHz", "btnOk");
+    EXPECT_EQ(db.All.BandText, "440 - 530MHz");
+    EXPECT_EQ(db.All.BandLow, 440.0);
+    EXPECT_EQ(db.All.BandHigh, 530.0);
+    EXPECT_FALSE(db.All.Modified);
+    EXPECT_EQ(log, (CallLog{"grid.finish", "grid.new"}));
+    EXPECT_EQ(Panel(5), "440 - 530MHz");
 }
 
 } // namespace
