@@ -1,6 +1,7 @@
 #include "app/FrmAbout.h"
 
 #include "app/Maindb.h"
+#include "lang/TranslateForm.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -66,6 +67,9 @@ void TfFrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfFrmAbout::FormShow() {
+    // Its lines exist only in the language files, so it is translated even
+    // when the other windows keep their built-in texts.
+    TranslateForm(*this, db_.All.AppDir, db_.All.LanguageName, false);
     setWindowTitle(QString::fromStdString(db_.All.AppTitle));
     memo_->setPlainText(
         QStringList{label5_->text(), label6_->text(), QString(), label7_->text()}.join('\n'));
