@@ -36,5 +36,6 @@ if [ -n "${DISPLAY:-}" ]; then
     echo "opening the window; File > Open $demo/radio.dat shows what was read"
     build/app/kx40
 else
-    echo "no display: the window (build/app/kx40) was not started"
+    echo "no display: the window was not started. Start it from a desktop session,"
+    echo "or under a virtual display: xvfb-run -a build/app/kx40"
 fi
