@@ -7,7 +7,6 @@
 #include "app/LocalNow.h"
 #include "app/MainMenu.h"
 #include "app/Maindb.h"
-#include "lang/ItemTags.h"
 #include "lang/MessageBox.h"
 #include "lang/ShowMessageBox.h"
 #include "lang/SysInfo.h"
@@ -18,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -113,21 +111,6 @@ void TfMainFrm::BuildControls() {
     BuildToolBar(*tbar_);
     barLayout->addWidget(tbar_);
     barLayout->addStretch();
-    // Model, band and port live on in this panel only as hidden controls; the
-    // port list still settles the port at first show.
-    auto* pRight = new QWidget(pBar);
-    pRight->setObjectName(QStringLiteral("pRight"));
-    auto* rightLayout = new QHBoxLayout(pRight);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(HiddenLabel(pRight, "lModel", "Model: "));
-    rightLayout->addWidget(HiddenLabel(pRight, "lBand", "Band: "));
-    rightLayout->addWidget(HiddenLabel(pRight, "lPort", "Port: "));
-    cbCom_ = new QComboBox(pRight);
-    cbCom_->setObjectName(QStringLiteral("cbCom"));
-    cbCom_->hide();
-    SetTag(*cbCom_, TagData);
-    rightLayout->addWidget(cbCom_);
-    barLayout->addWidget(pRight);
     layout->addWidget(pBar);
 
     auto* splitter = new QSplitter(Qt::Horizontal, central);

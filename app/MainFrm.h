@@ -11,7 +11,6 @@
 #include <memory>
 
 class EditorWindow;
-class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -85,7 +84,6 @@ private:
     QToolBar* tbar_ = nullptr;
     QWidget* pTree_ = nullptr;
     QTreeWidget* tree_ = nullptr;
-    QComboBox* cbCom_ = nullptr;
     QTimer* timer_ = nullptr;
     std::array<QLabel*, 7> panels_{};
     QLabel* lCom_ = nullptr;
