@@ -9,12 +9,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,7 +92,7 @@ TEST_F(MainFrmTest, FirstShowCompletesTheStateAndTheWindow) {
     EXPECT_EQ(all.ModelName, "KX-40(UHF)");
     EXPECT_EQ(all.BandLow, 400.0);
     EXPECT_EQ(all.BandHigh, 470.0);
-    EXPECT_TRUE(frm->Document().FileName.isEmpty());
+    EXPECT_TRUE(frm->Document().FileName.empty());
     EXPECT_EQ(frm->windowTitle(), "KX-40");
 
     QTreeWidgetItem* root = Tree()->topLevelItem(0);
@@ -288,12 +288,12 @@ TEST_F(MainFrmTest, FreshGridAfterEveryWindowClosed) {
 }
 
 TEST_F(MainFrmTest, ReadFollowUpForgetsTheFile) {
-    frm->Document().FileName = QStringLiteral("/tmp/a.dat");
+    frm->Document().FileName = "/tmp/a.dat";
     frm->RefreshStatus();
     EXPECT_EQ(frm->windowTitle(), "KX-40 [/tmp/a.dat]");
     frm->RunCommand(20);
     EXPECT_EQ(frm->windowTitle(), "KX-40");
-    EXPECT_TRUE(frm->Document().FileName.isEmpty());
+    EXPECT_TRUE(frm->Document().FileName.empty());
 }
 
 TEST_F(MainFrmTest, HelpOpensAtMostOneViewer) {
@@ -365,7 +365,8 @@ TEST_F(MainFrmTest, LeavingWithChangesOffersToSaveAndWritesTheSettings) {
     // Yes, Yes, then the save dialog is cancelled: the window closes anyway.
     answers = {IdYes, IdYes};
     EXPECT_TRUE(frm->close());
-    EXPECT_EQ(Texts(), (std::vector<std::string>{db.Language.ExitProgram, db.Language.SaveProgram}));
+    EXPECT_EQ(Texts(),
+              (std::vector<std::string>{db.Language.ExitProgram, db.Language.SaveProgram}));
     EXPECT_EQ(desktop->saveDialogs, 1);
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.dat")}).size(), 0);
     QFile settings(Path("SysInfo.Ini"));
@@ -443,6 +444,24 @@ TEST_F(MainFrmTest, ModelDialogOffersTheCatalogueAndAppliesTheChoice) {
     EXPECT_FALSE(db.All.Modified);
     EXPECT_EQ(log, (CallLog{"grid.finish", "grid.new"}));
     EXPECT_EQ(Panel(5), "440 - 530MHz");
+}
+
+TEST_F(MainFrmTest, ANewLanguageRetitlesTheWindowAndStartsAfresh) {
+    QFile ini(Path("Chinese.Ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[fMainFrm]\nmiNew.Caption=&Neu\ntbNew.Hint=Neu\nlCom.Caption=Anschluss:\n"
+              "Label1.Caption=Funkgerät\nLabel5.Caption=Nr.\n");
+    ini.close();
+    db.All.Modified = true;
+    log.clear();
+    frm->RunCommand(25);
+    EXPECT_EQ(Action("miNew")->text(), "&Neu");
+    EXPECT_EQ(Action("tbNew")->toolTip(), "Neu");
+    EXPECT_EQ(Tree()->topLevelItem(0)->child(0)->text(0), "Funkgerät");
+    EXPECT_EQ(ChannelNode(3)->text(0), "Nr. 3");
+    EXPECT_TRUE(Panel(3).startsWith("Anschluss:"));
+    EXPECT_FALSE(db.All.Modified);
+    EXPECT_EQ(log, (CallLog{"grid.finish", "language", "grid.new"}));
 }
 
 } // namespace
