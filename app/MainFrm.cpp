@@ -11,8 +11,8 @@
 #include "lang/ShowMessageBox.h"
 #include "lang/SysInfo.h"
 #include "lang/TranslateForm.h"
-#include "radio/Model.h"
 #include "link/PortDirectory.h"
+#include "radio/Model.h"
 
 #include <QAction>
 #include <QApplication>
@@ -266,9 +266,8 @@ void TfMainFrm::RunCommand(int no) {
         }
         break;
     case 10:
-        if (ShowChildWindow(EditorKind::ChannelEdit) != nullptr) {
-            Editor(EditorKind::ChannelEdit)->ShowCurrentChannel();
-        }
+        ShowChildWindow(EditorKind::ChannelEdit);
+        RefreshEditors(2);
         break;
     case 11:
         ShowChildWindow(EditorKind::RadioInformation);
