@@ -1,4 +1,7 @@
+#include "app/FrmAbout.h"
+#include "app/MainFrm.h"
 #include "app/Maindb.h"
+#include "app/SystemDesktop.h"
 #include "editors/BFunSet.h"
 #include "editors/EmbeddedMessage.h"
 #include "editors/InfoMsg.h"
@@ -9,6 +12,7 @@
 #include "link/ReadRadio.h"
 #include "link/SetPort.h"
 #include "link/WriteRadio.h"
+#include "radio/Model.h"
 #include "sim/LoopbackLink.h"
 #include "sim/VirtualScheduler.h"
 
@@ -83,6 +87,12 @@ const std::map<std::string, Factory>& Windows() {
         {"fPassWord", [](TfMaindb& db) { return std::make_unique<TfPassWord>(db); }},
         {"fEmbeddedMessage",
          [](TfMaindb& db) { return std::make_unique<TfEmbeddedMessage>(db.All); }},
+        {"fMainFrm",
+         [](TfMaindb& db) {
+             return std::make_unique<TfMainFrm>(db, TfWindows{}, std::make_unique<SystemDesktop>());
+         }},
+        {"fFrmAbout", [](TfMaindb& db) { return std::make_unique<TfFrmAbout>(db, nullptr); }},
+        {"fModel", [](TfMaindb& db) { return std::make_unique<TfModel>(db, nullptr); }},
     };
     return windows;
 }
