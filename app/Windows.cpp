@@ -2,6 +2,8 @@
 
 #include "app/Maindb.h"
 #include "editors/BFunSet.h"
+#include "editors/BInfoEdit.h"
+#include "editors/ChInfo.h"
 #include "editors/EmbeddedMessage.h"
 #include "editors/InfoMsg.h"
 #include "editors/PassWord.h"
@@ -12,6 +14,12 @@
 
 TfWindows DefaultWindows() {
     TfWindows w;
+    w.ChannelGrid = [](TfMaindb& db, EditorHost& host) -> std::unique_ptr<QWidget> {
+        return std::make_unique<TfChInfo>(db, host);
+    };
+    w.ChannelEdit = [](TfMaindb& db, EditorHost& host) -> std::unique_ptr<QWidget> {
+        return std::make_unique<TfBInfoEdit>(db, host);
+    };
     w.RadioInformation = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfInfoMsg>(db); };
     w.Password = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfPassWord>(db); };
     w.FunctionSetting = [](TfMaindb& db, EditorHost&) { return std::make_unique<TfBFunSet>(db); };

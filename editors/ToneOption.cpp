@@ -1,6 +1,8 @@
 #include "editors/ToneOption.h"
 
 #include "app/Maindb.h"
+#include "lang/ItemTags.h"
+#include "lang/TranslateForm.h"
 
 #include <QColor>
 #include <QGroupBox>
@@ -23,6 +25,7 @@ constexpr int RowHeight = 20;
 QTableWidget* MakeTable(const char* name, QWidget* parent) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(QString::fromLatin1(name));
+    SetTag(*table, TagData);
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -107,7 +110,7 @@ void TfToneOption::FormShow() {
         table->setFixedSize(width + frame, page.Rows * RowHeight + frame);
     }
     result_.clear();
-    // TODO translate
+    TranslateOnOpen(*this, db_.All, false);
     PageClick(TonePage::Ctcss);
 }
 
