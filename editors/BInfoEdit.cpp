@@ -3,9 +3,9 @@
 #include "app/Maindb.h"
 #include "editors/FreqWarning.h"
 #include "editors/KeyFilter.h"
+#include "editors/ToneBox.h"
 #include "editors/ToneLists.h"
 #include "editors/ToneOption.h"
-#include "lang/ItemTags.h"
 #include "lang/TranslateForm.h"
 
 #include <QCheckBox>
@@ -75,8 +75,8 @@ TfBInfoEdit::TfBInfoEdit(TfMaindb& db, EditorHost& host, QWidget* parent)
     sexd_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     eRx_ = Named(new QLineEdit, "eRx");
     eTX_ = Named(new QLineEdit, "eTX");
-    cbQT_ = Named(new QComboBox, "cbQT");
-    cbDQT_ = Named(new QComboBox, "cbDQT");
+    cbQT_ = MakeToneBox("cbQT", this, nullptr);
+    cbDQT_ = MakeToneBox("cbDQT", this, nullptr);
     cbkz_ = Named(new QComboBox, "cbkz");
     cbfsgl_ = Named(new QComboBox, "cbfsgl");
     chsmtj_ = Named(new QCheckBox(QStringLiteral("Scan Add")), "chsmtj");
@@ -108,15 +108,6 @@ TfBInfoEdit::TfBInfoEdit(TfMaindb& db, EditorHost& host, QWidget* parent)
         box->installEventFilter(new KeyFilter(FreqKeyAllowed, box));
     }
     for (QComboBox* box : {cbQT_, cbDQT_}) {
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
-        SetTag(*box, TagFirstItem);
-        for (const std::string& tone : ToneBoxList()) {
-            box->addItem(Text(tone));
-        }
-        box->lineEdit()->installEventFilter(new KeyFilter(ToneKeyAllowed, box));
-        box->lineEdit()->installEventFilter(this);
         connect(box, &QComboBox::activated, this, [this, box] { ToneChange(box); });
         connect(box->lineEdit(), &QLineEdit::editingFinished, this,
                 [this, box] { ToneChange(box); });

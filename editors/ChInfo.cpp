@@ -4,6 +4,7 @@
 #include "app/Maindb.h"
 #include "editors/FreqWarning.h"
 #include "editors/KeyFilter.h"
+#include "editors/ToneBox.h"
 #include "editors/ToneLists.h"
 #include "editors/ToneOption.h"
 #include "lang/ItemTags.h"
@@ -136,25 +137,16 @@ TfChInfo::TfChInfo(TfMaindb& db, EditorHost& host, QWidget* parent)
 
     const TChannelTexts texts;
     for (std::size_t i = 0; i < BoxKinds.size(); ++i) {
-        auto* box = new QComboBox(gvData_->viewport());
-        box->setObjectName(QString::fromLatin1(BoxNames[i]));
-        box->hide();
-        boxes_[i] = box;
         const CellEditor kind = BoxKinds[i];
+        QComboBox* box = nullptr;
         if (IsToneBox(kind)) {
-            box->setEditable(true);
-            box->setInsertPolicy(QComboBox::NoInsert);
-            box->setCompleter(nullptr);
-            SetTag(*box, TagFirstItem);
-            for (const std::string& tone : ToneBoxList()) {
-                box->addItem(Text(tone));
-            }
-            box->lineEdit()->installEventFilter(new KeyFilter(ToneKeyAllowed, box));
-            box->lineEdit()->installEventFilter(this);
+            box = MakeToneBox(BoxNames[i], this, gvData_->viewport());
             connect(box, &QComboBox::activated, this, [this, kind] { ToneChange(kind); });
             connect(box->lineEdit(), &QLineEdit::editingFinished, this,
                     [this, kind] { ToneChange(kind); });
         } else {
+            box = new QComboBox(gvData_->viewport());
+            box->setObjectName(QString::fromLatin1(BoxNames[i]));
             const auto& entries = kind == CellEditor::Power       ? texts.Power
                                   : kind == CellEditor::Bandwidth ? texts.Bandwidth
                                                                   : texts.YesNo;
@@ -164,6 +156,8 @@ TfChInfo::TfChInfo(TfMaindb& db, EditorHost& host, QWidget* parent)
             connect(box, &QComboBox::activated, this,
                     [this, kind](int index) { ListChange(kind, index); });
         }
+        box->hide();
+        boxes_[i] = box;
         box->installEventFilter(this);
     }
 

@@ -60,9 +60,8 @@ TEST_F(BInfoEditTest, TypingAReceiveFrequencyCreatesTheChannel) {
     EXPECT_EQ(Control<QLineEdit>("eTX")->text(), "446.00000");
     EXPECT_TRUE(Control<QWidget>("cbDQT")->isEnabled());
     EXPECT_TRUE(Control<QWidget>("chfm")->isEnabled());
-    EXPECT_EQ(Record(1),
-              (std::array<std::uint8_t, 16>{0x00, 0x00, 0x60, 0x44, 0x00, 0x00, 0x60, 0x44, 0xFF,
-                                            0xFF, 0xFF, 0xFF, 0xFB, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Record(1), (Bytes16{0x00, 0x00, 0x60, 0x44, 0x00, 0x00, 0x60, 0x44, 0xFF, 0xFF, 0xFF,
+                                  0xFF, 0xFB, 0xFF, 0xFF, 0xFF}));
     EXPECT_TRUE(db.All.Modified);
     EXPECT_EQ(host.Calls, std::vector<std::string>{"refresh0"});
 
