@@ -3,8 +3,10 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -160,4 +162,28 @@ TEST_F(ChInfoTest, SelectingARowMakesItCurrent) {
     EXPECT_EQ(db.All.CurrentChannel, 9);
     grid->setCurrentCell(8, 3);
     EXPECT_EQ(host.Calls, std::vector<std::string>{"select+reload"});
+}
+
+TEST_F(WindowFixture, TranslatedGridUsesItsOwnTitlesOptionsAndNoneText) {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("Test.Ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[fChInfo]\nlbColumns.1=Empfang\nlbColumns.12=120\ncbDec.0=Keine\ncbPower.1=Hoch\n");
+    file.close();
+    db.All.AppDir = folder.path().toStdString() + "/";
+    db.All.LanguageName = "Test";
+    db.All.LanguageIndex = 1;
+    SetRecord(1, {0x00, 0x00, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+
+    TfChInfo win(db, host);
+    win.show();
+    QTableWidget* grid = win.Grid();
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Empfang");
+    EXPECT_EQ(grid->columnWidth(1), 120);
+    EXPECT_EQ(win.width(), 830);
+    EXPECT_EQ(grid->item(0, 3)->text(), "Keine");
+    EXPECT_EQ(grid->item(0, 4)->text(), "Keine");
+    EXPECT_EQ(grid->item(0, 5)->text(), "Hoch");
+    EXPECT_EQ(win.Box(CellEditor::EncodeTone)->itemText(0), "Keine");
+    EXPECT_EQ(win.Box(CellEditor::EncodeTone)->itemText(1), "67.0");
 }
