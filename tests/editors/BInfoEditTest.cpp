@@ -67,7 +67,7 @@ TEST_F(BInfoEditTest, TypingAReceiveFrequencyCreatesTheChannel) {
 
     Type(Control<QLineEdit>("eRx"), "700");
     EXPECT_EQ(Control<QLineEdit>("eRx")->text(), "470.00000");
-    EXPECT_EQ(Messages, std::vector<std::string>{Warning(db.Language.ErrRange)});
+    EXPECT_EQ(Messages(), std::vector<std::string>{Warning(db.Language.ErrRange)});
 }
 
 TEST_F(BInfoEditTest, OptionsStoreTheWholeRecordWithBit7Set) {

@@ -81,7 +81,7 @@ TEST_F(ChInfoTest, TypingIntoAnEmptyRowCreatesTheChannel) {
     EXPECT_EQ(Record(2)[12], 0xFB);
     EXPECT_TRUE(db.All.Modified);
     EXPECT_EQ(db.All.CurrentChannel, 2);
-    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(host.Calls.back(), "refresh2");
 }
 
@@ -90,8 +90,8 @@ TEST_F(ChInfoTest, WarningsAreShownOncePerEntry) {
     EXPECT_EQ(CellText(1, 2), "480.00000");
     TypeInto(1, 2, "700");
     EXPECT_EQ(CellText(1, 2), "470.00000");
-    EXPECT_EQ(Messages, (std::vector<std::string>{Warning(db.Language.OutRange),
-                                                  Warning(db.Language.ErrRange)}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{Warning(db.Language.OutRange),
+                                                    Warning(db.Language.ErrRange)}));
 }
 
 TEST_F(ChInfoTest, ClearingTheTransmitCellDropsTheEncodeEditor) {

@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 #include "RecordingHost.h"
+#include "ScriptedMessages.h"
 
 #include <string>
 #include <vector>
@@ -10,17 +11,19 @@
 // and a host that records what the editor windows ask of the main window.
 class WindowFixture : public EditorFixture {
 protected:
-    WindowFixture() {
-        db.MessageBox = [this](const std::string& caption, const std::string& text, int style) {
-            Messages.push_back(caption + "|" + text + "|" + std::to_string(style));
-            return 1;
-        };
+    // Each message shown, as "caption|text|style".
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> shown;
+        for (const auto& message : messages.shown) {
+            shown.push_back(message.Caption + "|" + message.Text + "|" +
+                            std::to_string(message.Style));
+        }
+        return shown;
     }
-
     std::string Warning(const std::string& text) const {
         return db.Language.Caution + "|" + text + "|1";
     }
 
     RecordingHost host;
-    std::vector<std::string> Messages;
+    ScriptedMessages messages{db};
 };

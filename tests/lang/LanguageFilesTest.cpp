@@ -1,11 +1,15 @@
+#include "app/EditorHost.h"
 #include "app/FrmAbout.h"
 #include "app/MainFrm.h"
 #include "app/Maindb.h"
 #include "app/SystemDesktop.h"
 #include "editors/BFunSet.h"
+#include "editors/BInfoEdit.h"
+#include "editors/ChInfo.h"
 #include "editors/EmbeddedMessage.h"
 #include "editors/InfoMsg.h"
 #include "editors/PassWord.h"
+#include "editors/ToneOption.h"
 #include "lang/IniFile.h"
 #include "lang/Language.h"
 #include "lang/SetLanguage.h"
@@ -62,6 +66,14 @@ Scheduler& IdleScheduler() {
     return scheduler;
 }
 
+// The editor windows here are never shown, so nothing reaches their host.
+class IdleHost : public EditorHost {
+public:
+    void RefreshEditors(int) override {}
+    void SelectChannelNode(bool) override {}
+};
+IdleHost idleHost;
+
 // Each window that has a section in the language files, built on a scratch
 // data module. A new window adds itself here with its section.
 using Factory = std::function<std::unique_ptr<QWidget>(TfMaindb&)>;
@@ -93,6 +105,9 @@ const std::map<std::string, Factory>& Windows() {
          }},
         {"fFrmAbout", [](TfMaindb& db) { return std::make_unique<TfFrmAbout>(db, nullptr); }},
         {"fModel", [](TfMaindb& db) { return std::make_unique<TfModel>(db, nullptr); }},
+        {"fChInfo", [](TfMaindb& db) { return std::make_unique<TfChInfo>(db, idleHost); }},
+        {"fBInfoEdit", [](TfMaindb& db) { return std::make_unique<TfBInfoEdit>(db, idleHost); }},
+        {"fToneOption", [](TfMaindb& db) { return std::make_unique<TfToneOption>(db); }},
     };
     return windows;
 }
