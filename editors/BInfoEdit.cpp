@@ -6,7 +6,6 @@
 #include "editors/ToneBox.h"
 #include "editors/ToneLists.h"
 #include "editors/ToneOption.h"
-#include "lang/TranslateForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,8 +59,8 @@ template <class W> W* Named(W* widget, const char* name) {
 } // namespace
 
 TfBInfoEdit::TfBInfoEdit(TfMaindb& db, EditorHost& host, QWidget* parent)
-    : TEditorForm(QStringLiteral("fBInfoEdit"), QStringLiteral("Channel Edit"), parent), db_(db),
-      editor_(db.All, host, ToneBoxList().front()) {
+    : TEditorForm(QStringLiteral("fBInfoEdit"), QStringLiteral("Channel Edit"), db.All, parent),
+      db_(db), editor_(db.All, host, ToneBoxList().front()) {
     PickTone = [this](QWidget* owner) { return TfToneOption::PickTone(db_, owner); };
 
     auto* pages = Named(new QTabWidget(this), "pcInfo");
@@ -140,7 +139,7 @@ TfBInfoEdit::~TfBInfoEdit() {
 
 void TfBInfoEdit::FormShow() {
     loading_ = true;
-    TranslateOnOpen(*this, db_.All, true);
+    Translate();
     loading_ = false;
     // The first tone entry is the text of "no tone" in the current language.
     if (cbQT_->count() > 0) {

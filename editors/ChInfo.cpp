@@ -104,7 +104,7 @@ public:
 };
 
 TfChInfo::TfChInfo(TfMaindb& db, EditorHost& host, QWidget* parent)
-    : TEditorForm(QStringLiteral("fChInfo"), QStringLiteral("Channel Information"), parent),
+    : TEditorForm(QStringLiteral("fChInfo"), QStringLiteral("Channel Information"), db.All, parent),
       db_(db), host_(host), table_(std::make_unique<TChannelTable>(db.All, host)) {
     PickTone = [this](QWidget* owner) { return TfToneOption::PickTone(db_, owner); };
 
@@ -188,7 +188,7 @@ QComboBox* TfChInfo::Box(CellEditor kind) const {
 
 void TfChInfo::FormShow() {
     loading_ = true;
-    TranslateOnOpen(*this, db_.All, true);
+    Translate();
     loading_ = false;
     // A translated form brings its own column titles, option entries and
     // "None" text; lists shorter than ours keep the built-in entries.
