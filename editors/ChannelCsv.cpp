@@ -25,6 +25,7 @@ using Flag = RadioImage::ChannelFlag;
 using FreqUnits = long long;
 constexpr double UnitsPerMhz = 1e5;
 constexpr FreqUnits CoarseRasterUnits = 500; // 5 kHz
+constexpr double MaxMhz = 1e6;
 
 FreqUnits ToUnits(double mhz) {
     return std::llround(mhz * UnitsPerMhz);
@@ -264,12 +265,22 @@ private:
         return text;
     }
 
-    Result<FreqUnits> Frequency(const std::string& text, const std::string& what) {
+    // A frequency or an offset in MHz. Far beyond any radio it is no
+    // frequency at all, which also keeps the sums of units in range.
+    std::optional<FreqUnits> Units(const std::string& text) const {
         const auto mhz = ParseFreqText(Decimal(text));
-        if (!mhz) {
+        if (!mhz || *mhz > MaxMhz) {
+            return std::nullopt;
+        }
+        return ToUnits(*mhz);
+    }
+
+    Result<FreqUnits> Frequency(const std::string& text, const std::string& what) {
+        const auto units = Units(text);
+        if (!units) {
             return Fail("the " + what + " \"" + text + "\" is not a frequency in MHz.");
         }
-        return Checked(ToUnits(*mhz), what);
+        return Checked(*units, what);
     }
 
     // The checks of a grid entry, except that a frequency beyond the radio's
@@ -313,11 +324,11 @@ private:
         }
         FreqUnits offset = 0;
         if (!duplex.empty() && !offsetText.empty()) {
-            const auto mhz = ParseFreqText(Decimal(offsetText));
-            if (!mhz) {
+            const auto units = Units(offsetText);
+            if (!units) {
                 return Fail("the offset \"" + offsetText + "\" is not a frequency in MHz.");
             }
-            offset = ToUnits(*mhz);
+            offset = *units;
         }
         auto tx = Checked(duplex == "-" ? rx - offset : rx + offset, "transmit frequency");
         if (!tx) {

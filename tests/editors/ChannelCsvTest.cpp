@@ -171,6 +171,8 @@ TEST_F(ChannelCsvTest, ImportRefusesBadRowsWithTheirLineAndChangesNothing) {
         {good + "1,,446.5\n", "Line 3: channel 1 is already given on line 2."},
         {good + "2,,\n", "Line 3: the row has no frequency."},
         {good + "2,,44x6\n", "Line 3: the frequency \"44x6\" is not a frequency in MHz."},
+        {good + "2,,1" + std::string(300, '0') + "\n", "Line 3: the frequency \"100"},
+        {good + "2,,446.0,+,1" + std::string(300, '0') + "\n", "Line 3: the offset \"100"},
         {good + "2,,446.0,,,TSQL-R,88.5,88.5\n", "Line 3: the tone mode TSQL-R needs reverse"},
         {good + "2,,446.0,,,DTCS-R,,,023,NN\n", "Line 3: the tone mode DTCS-R needs reverse"},
         {good + "2,,446.0,,,Tone,300.0\n", "Line 3: the rToneFreq \"300.0\" is not a CTCSS tone"},
