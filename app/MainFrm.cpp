@@ -260,6 +260,9 @@ void TfMainFrm::RunCommand(int no) {
     case 8:
         runDialog(windows_.PrintPreview);
         break;
+    case CmdExportPdf:
+        runDialog(windows_.ExportPdf);
+        break;
     case 9:
         if (const auto band = ChooseModel(db_, this)) {
             doc_.ChangeModel(*band);

@@ -40,6 +40,7 @@ const std::initializer_list<MenuDef> Menus = {
       Divider,
       {"miPrint", "&Print", 7, "Ctrl+P", false},
       {"miPreview", "Print Pre&view", 8, "Ctrl+V", false},
+      {"miExportPdf", "Export P&DF...", CmdExportPdf, "", false},
       Divider,
       {"miExit", "&Exit", 0, "Ctrl+X", false}}},
     {"mEdit",

@@ -15,5 +15,6 @@ inline constexpr int CmdToolbar = 27;
 inline constexpr int CmdStatusBar = 28;
 
 // Commands this program adds to the original table.
+inline constexpr int CmdExportPdf = 38;
 inline constexpr int CmdImportCsv = 39;
 inline constexpr int CmdExportCsv = 40;

@@ -7,8 +7,10 @@
 #include "radio/MacList.h"
 #include "radio/RadioImage.h"
 #include "radio/Result.h"
+#include "report/ReportTables.h"
 
 #include <string>
+#include <vector>
 
 // The data module: owns the objects that live for the whole run, created in
 // member order: the model catalogue, the application state, the band table and
@@ -33,4 +35,9 @@ public:
     // How messages are shown; empty means the real message box of the window
     // layer. Tests put a scripted one here.
     MessageHandler MessageBox;
+
+    // The report's tables, emptied and refilled by every print, preview or
+    // export: the page header and the printed lines, in print order.
+    std::vector<TReportMain> myMain;
+    std::vector<TReportRow> myAdo;
 };

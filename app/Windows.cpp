@@ -11,6 +11,7 @@
 #include "link/ReadRadio.h"
 #include "link/SetPort.h"
 #include "link/WriteRadio.h"
+#include "report/ReportPrint.h"
 
 TfWindows DefaultWindows() {
     TfWindows w;
@@ -32,5 +33,8 @@ TfWindows DefaultWindows() {
     w.ReadRadio = RunReadRadio;
     w.WriteRadio = RunWriteRadio;
     w.SetPort = RunSetPort;
+    w.Print = PrintReport;
+    w.PrintPreview = PreviewReport;
+    w.ExportPdf = ExportReportPdf;
     return w;
 }

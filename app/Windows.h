@@ -32,6 +32,7 @@ struct TfWindows {
 
     DialogRunner Print;           // command 7
     DialogRunner PrintPreview;    // command 8
+    DialogRunner ExportPdf;       // command 38
     DialogRunner TestFrequency;   // command 18
     DialogRunner EmbeddedMessage; // command 19
     DialogRunner ReadRadio;       // command 20: true when a read completed
