@@ -65,7 +65,10 @@ TInfoShown ShownInfo(const TfInfoMsg& window) {
     return {field("lbModel", "cxModel"), field("lbFreq", "cxFreq"), field("lbSerial", "cxSerial")};
 }
 
-// The pages the print dialog asked for, in its order.
+void ShowFailure(const TfMaindb& db, const Error& error) {
+    ShowMessageBox(db, db.Language.Confirmation, error.Reason, 1);
+}
+
 std::vector<int> ChosenPages(const QPrinter& printer, const TReportPainter& report) {
     const bool range = printer.printRange() == QPrinter::PageRange;
     return PagesToPrint(report.PageCount(), range ? printer.fromPage() : 0,
@@ -73,8 +76,11 @@ std::vector<int> ChosenPages(const QPrinter& printer, const TReportPainter& repo
                         printer.pageOrder() == QPrinter::LastPageFirst);
 }
 
-void ShowFailure(const TfMaindb& db, const Error& error) {
-    ShowMessageBox(db, db.Language.Confirmation, error.Reason, 1);
+// Paints the pages the print dialog asked for, in its order.
+void PrintChosenPages(const TfMaindb& db, const TReportPainter& report, QPrinter& printer) {
+    if (auto painted = report.Paint(printer, ChosenPages(printer, report)); !painted) {
+        ShowFailure(db, painted.error());
+    }
 }
 
 } // namespace
@@ -109,9 +115,7 @@ bool PrintReport(TfMaindb& db, QWidget* mainWindow) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    if (auto printed = report.Paint(printer, ChosenPages(printer, report)); !printed) {
-        ShowFailure(db, printed.error());
-    }
+    PrintChosenPages(db, report, printer);
     return false;
 }
 
@@ -121,11 +125,8 @@ bool PreviewReport(TfMaindb& db, QWidget* mainWindow) {
     TReportPainter::SetPageLayout(printer);
     const TReportPainter report(db, QDateTime::currentDateTime());
     QPrintPreviewDialog dialog(&printer, mainWindow);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        if (auto painted = report.Paint(*target, ChosenPages(*target, report)); !painted) {
-            ShowFailure(db, painted.error());
-        }
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* target) { PrintChosenPages(db, report, *target); });
     if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
         view->setZoomMode(QPrintPreviewWidget::CustomZoom);
         view->setZoomFactor(1.0);
