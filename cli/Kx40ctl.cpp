@@ -5,6 +5,7 @@
 #include "cli/NewCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/ReadCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/VerifyCommand.h"
 #include "cli/WriteCommand.h"
@@ -30,6 +31,7 @@ const std::vector<std::pair<std::string_view, Factory>>& Commands() {
         Entry<WriteCommand>("write"),   Entry<VerifyCommand>("verify"),
         Entry<NewCommand>("new"),       Entry<ShowCommand>("show"),
         Entry<ExportCommand>("export"), Entry<ImportCommand>("import"),
+        Entry<ReportCommand>("report"),
     };
     return commands;
 }

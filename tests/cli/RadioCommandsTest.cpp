@@ -137,3 +137,28 @@ TEST_F(RadioCommandsTest, ANewPasswordTravelsScrambledInPlaceOfTheRadioPassword)
 
     EXPECT_EQ(cli({"write", "--port", device, Fixture, "--new-password", "123456789"}).Code, 1);
 }
+
+TEST(ReportCommand, TheProgramWritesTheReportOfAFileWithoutADisplay) {
+    CliRig cli;
+    QProcess ctl;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    ctl.setProcessEnvironment(env);
+    ctl.start(QStringLiteral(KX40CTL), {"report", QString::fromStdString(Fixture), "--pdf",
+                                        QString::fromStdString(cli.Path("report.pdf"))});
+    ASSERT_TRUE(ctl.waitForFinished(60000));
+    EXPECT_EQ(ctl.exitCode(), 0) << ctl.readAllStandardError().toStdString();
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {"-layout", QString::fromStdString(cli.Path("report.pdf")), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const std::string pages = text.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(Contains(pages, "446.00625")) << pages;
+    EXPECT_TRUE(Contains(pages, "D754I")) << pages;
+
+    // A file that does not open: no report.
+    EXPECT_EQ(cli({"report", cli.Path("none.dat"), "--pdf", cli.Path("none.pdf")}).Code, 1);
+    EXPECT_FALSE(cli.Exists("none.pdf"));
+}
