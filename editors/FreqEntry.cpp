@@ -15,7 +15,7 @@ std::optional<double> ParseFreqText(std::string_view text) {
     return ParseDecimalNumber(text);
 }
 
-FreqCheck CheckFreqValue(double freq, const TALL& all) {
+FreqCheck LimitFreqValue(double freq, const TALL& all) {
     FreqCheck check{freq, FreqMsg::None};
     if (freq > all.MaxFreq) {
         check = {all.BandHigh, FreqMsg::ErrRange};
@@ -24,6 +24,11 @@ FreqCheck CheckFreqValue(double freq, const TALL& all) {
     } else if (freq > all.BandHigh || freq < all.BandLow) {
         check.Msg = FreqMsg::OutRange;
     }
+    return check;
+}
+
+FreqCheck CheckFreqValue(double freq, const TALL& all) {
+    FreqCheck check = LimitFreqValue(freq, all);
     check.Freq = SnapToStep(all, check.Freq);
     return check;
 }

@@ -22,7 +22,9 @@ struct FreqCheck {
 
 // Outside the model's limits the nearer band edge replaces the value
 // (ErrRange); inside the limits but outside the band it stays (OutRange).
-// The value is then snapped onto the channel raster.
+FreqCheck LimitFreqValue(double freq, const TALL& all);
+
+// LimitFreqValue, then the value is snapped onto the channel raster.
 FreqCheck CheckFreqValue(double freq, const TALL& all);
 
 // The frequency text the editors show, "0.00000" MHz.

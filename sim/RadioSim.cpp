@@ -7,6 +7,7 @@
 #include "lang/IniFile.h"
 #include "link/PortDirectory.h"
 #include "link/QtScheduler.h"
+#include "link/TestCode.h"
 #include "radio/DataFile.h"
 #include "sim/PtyRadioLine.h"
 #include "sim/VirtualRadio.h"
@@ -146,8 +147,8 @@ int main(int argc, char** argv) {
     LoadMemory(options, radio, modelCode);
     radio.SetModelCode(options.parser.isSet(options.model) ? Code(options, options.model, 4)
                                                            : modelCode);
-    if (options.parser.isSet(options.testCode))
-        radio.SetTestCode(Code(options, options.testCode, 5));
+    radio.SetTestCode(options.parser.isSet(options.testCode) ? Code(options, options.testCode, 5)
+                                                             : std::string(DefaultTestCode));
     radio.Faults() = Faults(options);
     LineFormat format;
     format.Baud = Number(options, options.baud, 50, 4'000'000);

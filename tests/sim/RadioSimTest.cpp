@@ -1,5 +1,6 @@
 #include "lang/IniFile.h"
 #include "link/QtSerialLink.h"
+#include "link/TestCode.h"
 
 #include "WaitFor.h"
 
@@ -59,6 +60,16 @@ TEST_F(RadioSimTest, ServesTheRadioOnThePrintedDeviceAndPinsIt) {
     const Bytes ident = Ask({0x02}, 16);
     ASSERT_EQ(ident.size(), 16u);
     EXPECT_EQ(Bytes(ident.begin() + 1, ident.begin() + 5), (Bytes{'A', 'B', 'C', 'D'}));
+}
+
+TEST_F(RadioSimTest, TestModeOpensWithTheProgramsOwnCode) {
+    Start({});
+    const Bytes code(DefaultTestCode.begin(), DefaultTestCode.end());
+    received.clear();
+    EXPECT_TRUE(link->Send(code));
+    WaitFor([&] { return !received.empty(); });
+    EXPECT_EQ(received, Bytes{0x06});
+    EXPECT_EQ(Ask({'S', 0x00, 0x16, 0x02}, 6).size(), 6u);
 }
 
 TEST_F(RadioSimTest, HangsUpWhenAsked) {
