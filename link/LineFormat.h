@@ -21,3 +21,11 @@ struct LineFormat {
         return (BitsPerByte() * 1'000'000LL + baud / 2) / baud;
     }
 };
+
+// Gives the port this rate and framing; they take effect at the next Open.
+inline void ApplyLineFormat(SerialLink& link, const LineFormat& format) {
+    link.SetBaud(format.Baud);
+    link.SetParity(format.ParityMode);
+    link.SetDataBits(format.DataBits);
+    link.SetStopBits(format.StopBits);
+}

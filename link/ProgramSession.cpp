@@ -94,10 +94,7 @@ void ProgramSession::OpenPort(const std::string& comPort, bool reopen) {
         }
         link_.SetPortNumber(*number);
         state_ = LinkState::Idle;
-        link_.SetBaud(ProgramLine.Baud);
-        link_.SetParity(ProgramLine.ParityMode);
-        link_.SetDataBits(ProgramLine.DataBits);
-        link_.SetStopBits(ProgramLine.StopBits);
+        ApplyLineFormat(link_, ProgramLine);
         if (reopen) {
             link_.FlushInput();
             link_.FlushOutput();

@@ -1,6 +1,7 @@
 #include "link/TestSequencer.h"
 
 #include "link/GatedLinkEvents.h"
+#include "link/LineFormat.h"
 #include "link/PortDirectory.h"
 
 #include <utility>
@@ -68,10 +69,8 @@ void TestSequencer::GoOnline(const std::string& comPort, const TestCodeBytes& co
             return;
         }
         link_.SetPortNumber(*number);
-        link_.SetBaud(2400);
-        link_.SetParity(Parity::None);
-        link_.SetDataBits(8);
-        link_.SetStopBits(2);
+        // The radio's line: 2400 baud, 8 data bits, no parity, 2 stop bits.
+        ApplyLineFormat(link_, LineFormat{});
         if (const auto opened = link_.Open(); !opened) {
             Notify(events_.PortOpenFailed, opened.error().Reason);
             return;
