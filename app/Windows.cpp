@@ -10,6 +10,8 @@
 #include "lang/SetLanguage.h"
 #include "link/ReadRadio.h"
 #include "link/SetPort.h"
+#include "link/TestFrequency.h"
+#include "link/TestFrm.h"
 #include "link/WriteRadio.h"
 #include "report/ReportPrint.h"
 
@@ -36,5 +38,7 @@ TfWindows DefaultWindows() {
     w.Print = PrintReport;
     w.PrintPreview = PreviewReport;
     w.ExportPdf = ExportReportPdf;
+    w.TestFrequency = RunTestFrequency;
+    w.TestOnline = RunTestFrm;
     return w;
 }

@@ -15,6 +15,8 @@
 #include "lang/SetLanguage.h"
 #include "link/ReadRadio.h"
 #include "link/SetPort.h"
+#include "link/TestFrequency.h"
+#include "link/TestFrm.h"
 #include "link/WriteRadio.h"
 #include "radio/Model.h"
 #include "sim/LoopbackLink.h"
@@ -77,6 +79,7 @@ IdleHost idleHost;
 // Each window that has a section in the language files, built on a scratch
 // data module. A new window adds itself here with its section.
 using Factory = std::function<std::unique_ptr<QWidget>(TfMaindb&)>;
+
 const std::map<std::string, Factory>& Windows() {
     static const std::map<std::string, Factory> windows{
         {"fSetLanguage", [](TfMaindb& db) { return std::make_unique<TfSetLanguage>(db); }},
@@ -108,6 +111,9 @@ const std::map<std::string, Factory>& Windows() {
         {"fChInfo", [](TfMaindb& db) { return std::make_unique<TfChInfo>(db, idleHost); }},
         {"fBInfoEdit", [](TfMaindb& db) { return std::make_unique<TfBInfoEdit>(db, idleHost); }},
         {"fToneOption", [](TfMaindb& db) { return std::make_unique<TfToneOption>(db); }},
+        {"fTestFrm",
+         [](TfMaindb& db) { return std::make_unique<TfTestFrm>(db, IdleLink(), IdleScheduler()); }},
+        {"fTestFrequency", [](TfMaindb& db) { return std::make_unique<TfTestFrequency>(db); }},
     };
     return windows;
 }
