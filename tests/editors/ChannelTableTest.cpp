@@ -26,7 +26,7 @@ protected:
     TChannelTable table{db.All, host};
 };
 
-// The spec's example channel: 446.00625 both ways, 67.0 / D023N, flags 0xEB.
+// A typical programmed channel: 446.00625 both ways, 67.0 / D023N, flags 0xEB.
 constexpr std::initializer_list<std::uint8_t> Example = {
     0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x70, 0x06, 0x23, 0x80, 0xEB, 0xFF, 0xFF, 0xFF};
 
