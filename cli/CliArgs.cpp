@@ -22,7 +22,7 @@ bool ParsedArgs::Flag(std::string_view name) const {
     return std::ranges::find(Flags, name) != Flags.end();
 }
 
-Result<ParsedArgs> ParseArgs(const std::vector<std::string>& args, const ArgSpec& spec) {
+Result<ParsedArgs> ParseArgs(const std::vector<std::string>& args, const ArgRules& rules) {
     ParsedArgs parsed;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -37,14 +37,14 @@ Result<ParsedArgs> ParseArgs(const std::vector<std::string>& args, const ArgSpec
         }
         const auto equals = arg.find('=');
         const std::string name = arg.substr(2, equals == std::string::npos ? arg.npos : equals - 2);
-        if (Lists(spec.Flags, name)) {
+        if (Lists(rules.Flags, name)) {
             if (equals != std::string::npos) {
                 return Error{"--" + name + " takes no value"};
             }
             parsed.Flags.push_back(name);
             continue;
         }
-        if (!Lists(spec.Options, name)) {
+        if (!Lists(rules.Options, name)) {
             return Error{"unknown option --" + name};
         }
         std::string value;
@@ -62,14 +62,14 @@ Result<ParsedArgs> ParseArgs(const std::vector<std::string>& args, const ArgSpec
             return Error{"--" + name + " is given twice"};
         }
     }
-    for (const std::string_view name : spec.Required) {
+    for (const std::string_view name : rules.Required) {
         if (!parsed.Option(name)) {
             return Error{"--" + std::string(name) + " is missing"};
         }
     }
-    if (parsed.Positionals.size() != spec.Positionals) {
-        return Error{parsed.Positionals.size() < spec.Positionals ? "a file name is missing"
-                                                                  : "too many arguments"};
+    if (parsed.Positionals.size() != rules.Positionals) {
+        return Error{parsed.Positionals.size() < rules.Positionals ? "a file name is missing"
+                                                                   : "too many arguments"};
     }
     if (std::ranges::any_of(parsed.Positionals, [](const std::string& p) { return p.empty(); })) {
         return Error{"an empty file name"};

@@ -9,7 +9,7 @@
 #include <vector>
 
 // What a command accepts after its name.
-struct ArgSpec {
+struct ArgRules {
     std::vector<std::string_view> Options;  // "--name VALUE" or "--name=VALUE"
     std::vector<std::string_view> Flags;    // "--name"
     std::vector<std::string_view> Required; // options that must be given
@@ -25,7 +25,7 @@ struct ParsedArgs {
     bool Flag(std::string_view name) const;
 };
 
-// Checks the arguments against the spec; the error says what is wrong.
+// Checks the arguments against the rules; the error says what is wrong.
 // An option given twice is an error, and so is an empty value: it would
 // stand for a file name in every command.
-Result<ParsedArgs> ParseArgs(const std::vector<std::string>& args, const ArgSpec& spec);
+Result<ParsedArgs> ParseArgs(const std::vector<std::string>& args, const ArgRules& rules);

@@ -4,7 +4,7 @@
 #include "radio/DataFile.h"
 
 int CliCommand::execute() {
-    const auto parsed = ParseArgs(args_, Spec());
+    const auto parsed = ParseArgs(args_, Rules());
     if (!parsed) {
         ctx_.Err << "kx40ctl: " << parsed.error().Reason << "\nusage: " << Usage() << "\n";
         return ExitUsage;

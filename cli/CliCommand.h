@@ -32,7 +32,7 @@ public:
     static constexpr int ExitUsage = 2;
 
 protected:
-    virtual ArgSpec Spec() const = 0;
+    virtual ArgRules Rules() const = 0;
     virtual int Run(const ParsedArgs& args) = 0;
 
     // Prints "kx40ctl: REASON" on stderr and returns ExitFailed.

@@ -9,6 +9,6 @@ public:
     std::string_view Usage() const override { return "kx40ctl export FILE.dat --csv OUT.csv"; }
 
 protected:
-    ArgSpec Spec() const override { return {{"csv"}, {}, {"csv"}, 1}; }
+    ArgRules Rules() const override { return {{"csv"}, {}, {"csv"}, 1}; }
     int Run(const ParsedArgs& args) override;
 };

@@ -12,6 +12,6 @@ public:
     }
 
 protected:
-    ArgSpec Spec() const override { return {{"out", "base"}, {}, {"out"}, 1}; }
+    ArgRules Rules() const override { return {{"out", "base"}, {}, {"out"}, 1}; }
     int Run(const ParsedArgs& args) override;
 };

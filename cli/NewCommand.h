@@ -9,6 +9,6 @@ public:
     std::string_view Usage() const override { return "kx40ctl new --band TEXT --out FILE.dat"; }
 
 protected:
-    ArgSpec Spec() const override { return {{"band", "out"}, {}, {"band", "out"}, 0}; }
+    ArgRules Rules() const override { return {{"band", "out"}, {}, {"band", "out"}, 0}; }
     int Run(const ParsedArgs& args) override;
 };

@@ -9,6 +9,6 @@ public:
     std::string_view Usage() const override { return "kx40ctl ports"; }
 
 protected:
-    ArgSpec Spec() const override { return {}; }
+    ArgRules Rules() const override { return {}; }
     int Run(const ParsedArgs& args) override;
 };

@@ -9,6 +9,6 @@ public:
     std::string_view Usage() const override { return "kx40ctl read --port PORT --out FILE.dat"; }
 
 protected:
-    ArgSpec Spec() const override { return {{"port", "out"}, {}, {"port", "out"}, 0}; }
+    ArgRules Rules() const override { return {{"port", "out"}, {}, {"port", "out"}, 0}; }
     int Run(const ParsedArgs& args) override;
 };

@@ -9,6 +9,6 @@ public:
     std::string_view Usage() const override { return "kx40ctl report FILE.dat --pdf OUT.pdf"; }
 
 protected:
-    ArgSpec Spec() const override { return {{"pdf"}, {}, {"pdf"}, 1}; }
+    ArgRules Rules() const override { return {{"pdf"}, {}, {"pdf"}, 1}; }
     int Run(const ParsedArgs& args) override;
 };

@@ -9,6 +9,6 @@ public:
     std::string_view Usage() const override { return "kx40ctl show FILE.dat"; }
 
 protected:
-    ArgSpec Spec() const override { return {{}, {}, {}, 1}; }
+    ArgRules Rules() const override { return {{}, {}, {}, 1}; }
     int Run(const ParsedArgs& args) override;
 };

@@ -9,6 +9,6 @@ public:
     std::string_view Usage() const override { return "kx40ctl verify --port PORT FILE.dat"; }
 
 protected:
-    ArgSpec Spec() const override { return {{"port"}, {}, {"port"}, 1}; }
+    ArgRules Rules() const override { return {{"port"}, {}, {"port"}, 1}; }
     int Run(const ParsedArgs& args) override;
 };

@@ -11,6 +11,6 @@ public:
     }
 
 protected:
-    ArgSpec Spec() const override { return {{"port", "new-password"}, {"force"}, {"port"}, 1}; }
+    ArgRules Rules() const override { return {{"port", "new-password"}, {"force"}, {"port"}, 1}; }
     int Run(const ParsedArgs& args) override;
 };
